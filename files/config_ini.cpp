@@ -1,0 +1,1 @@
+#include "files/config_ini.h"

@@ -1,0 +1,45 @@
+#include "prompt/prompter.h"
+
+#include <QFileDialog>
+
+namespace tirel {
+namespace {
+
+class DialogPrompter final : public Prompter {
+ public:
+  QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                      const QString& text, QMessageBox::StandardButtons buttons) override {
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, caption, shown, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+  }
+
+  QString open_file_name(QWidget* parent, const QString& dir, const QString& filter) override {
+    QFileDialog dialog(parent, QString(), dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+  }
+
+  QString save_file_name(QWidget* parent, const QString& dir, const QString& filter,
+                         const QString& default_suffix) override {
+    QFileDialog dialog(parent, QString(), dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(default_suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+  }
+};
+
+DialogPrompter g_dialogs;
+Prompter* g_current = nullptr;
+
+}  // namespace
+
+Prompter& prompter() { return g_current ? *g_current : g_dialogs; }
+void set_prompter(Prompter* p) { g_current = p; }
+
+}  // namespace tirel

@@ -1,0 +1,31 @@
+#pragma once
+// Every question and message the program puts to the user goes through here, so tests can
+// answer them without a screen.
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace tirel {
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+
+  // A modal message box. In texts, "\r" is a line break. Returns the button pressed.
+  virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                              const QString& text, QMessageBox::StandardButtons buttons) = 0;
+  // The open dialog; empty when cancelled.
+  virtual QString open_file_name(QWidget* parent, const QString& dir, const QString& filter) = 0;
+  // The save dialog: appends `default_suffix` to a name without one and asks before overwriting.
+  // Empty when cancelled.
+  virtual QString save_file_name(QWidget* parent, const QString& dir, const QString& filter,
+                                 const QString& default_suffix) = 0;
+};
+
+// The program's prompter: real dialogs unless a test has installed its own.
+Prompter& prompter();
+// Installs `p` (not owned); nullptr restores the real dialogs.
+void set_prompter(Prompter* p);
+
+}  // namespace tirel
