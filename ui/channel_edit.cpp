@@ -1,7 +1,5 @@
 #include "ui/channel_edit.h"
 
-#include <QLocale>
-
 #include "blok/frequency.h"
 #include "blok/subtone.h"
 #include "prompt/prompter.h"
@@ -10,8 +8,6 @@
 #include "ui/vvod_tona.h"
 
 namespace tirel {
-
-std::string system_decimal_sep() { return QLocale::system().decimalPoint().toStdString(); }
 
 void in_frq(Blok& b, int n, Dir d, BandLimits limits, TForm3& dialog) {
   dialog.setWindowTitle(QString::fromUtf8(d == Dir::rx ? text::kRxFrqCaption : text::kTxFrqCaption));
@@ -24,9 +20,9 @@ void in_frq(Blok& b, int n, Dir d, BandLimits limits, TForm3& dialog) {
     dialog.frq = r.stored_hz;
 }
 
-void in_tone(Blok& b, int n, Dir d, TForm4& dialog, std::string_view decimal_sep) {
+void in_tone(Blok& b, int n, Dir d, TForm4& dialog) {
   dialog.setWindowTitle(QString::fromUtf8(d == Dir::rx ? text::kRxToneCaption : text::kTxToneCaption));
-  dialog.preset(tone_type(b, n, d), tone_value(b, n, d), decimal_sep);
+  dialog.preset(tone_type(b, n, d), tone_value(b, n, d));
   dialog.exec();
   if (dialog.tone_ok != 1) return;
   const ToneStoreResult r = store_tone(b, n, d, dialog.choice());

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <string>
 
 #include "ui/dialog_place.h"
 #include "ui/entry_texts.h"
@@ -93,7 +94,7 @@ void TForm4::RadioGroup1Click() {
   CheckBox1->setEnabled(k == static_cast<int>(ToneKind::dcs));
 }
 
-void TForm4::preset(std::uint8_t type, std::uint16_t value, std::string_view decimal_sep) {
+void TForm4::preset(std::uint8_t type, std::uint16_t value) {
   switch (type) {
     case kToneOff:
       select_index(ComboBox1, 0);
@@ -102,7 +103,10 @@ void TForm4::preset(std::uint8_t type, std::uint16_t value, std::string_view dec
       set_item_index(static_cast<int>(ToneKind::off));
       break;
     case kToneCtcss:
-      select_text(ComboBox1, ctcss_number_text(value, decimal_sep));
+      // The list's tones are written with a comma whatever the user's number settings, so the
+      // channel's tone is looked up with a comma too: with a point it would never be found and
+      // "Да" would quietly store another tone.
+      select_text(ComboBox1, ctcss_number_text(value, ","));
       select_index(ComboBox2, 0);
       CheckBox1->setChecked(false);
       set_item_index(static_cast<int>(ToneKind::ctcss));

@@ -3,8 +3,6 @@
 // presets it from the channel, shows it and stores the choice when `tone_ok` is 1.
 #include <QDialog>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "blok/subtone.h"
 
@@ -38,7 +36,7 @@ class TForm4 : public QDialog {
 
   // Sets the controls from a channel's sub-tone type (masked with 0x70) and value. A tone or
   // code that matches no list entry leaves that list where it was.
-  void preset(std::uint8_t type, std::uint16_t value, std::string_view decimal_sep);
+  void preset(std::uint8_t type, std::uint16_t value);
   // What the user chose, with the texts the lists show (entries or typed text).
   ToneChoice choice() const;
 

@@ -1,6 +1,8 @@
 // The frequency entry dialog: what typing does to the field and what the dialog hands over.
 #include <gtest/gtest.h>
 
+#include "qstring_print.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
