@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "blok/bands.h"
 #include "cli/commands.h"
 
 namespace tirel::cli {
@@ -22,8 +23,7 @@ void print_help(std::ostream& out) {
   out << "Использование: tirel12-cli КОМАНДА [АРГУМЕНТЫ]\n\nКоманды:\n";
   for (const Command& c : kCommands) out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
   out << "\nДиапазоны:\n";
-  out << "  0  136МГц - 150МГц\n  1  146МГц - 174МГц (Р17)\n  2  400МГц - 420МГц\n"
-         "  3  438МГц - 470МГц (Р39)\n  4  350МГц - 370МГц\n  5  370МГц - 390МГц\n";
+  for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
   out << "\n--decimal-separator C задаёт десятичный разделитель в текстах субтонов "
          "(по умолчанию — разделитель системы).\n"
          "Код выхода: 0 — выполнено, 1 — ошибка файла, 2 — ошибка в командной строке.\n";
