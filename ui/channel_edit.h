@@ -5,10 +5,10 @@
 #include "blok/bands.h"
 #include "blok/blok.h"
 
-namespace tirel {
-
 class TForm3;
 class TForm4;
+
+namespace tirel {
 
 // Asks for the channel's receive or transmit frequency; an entry outside `limits` is refused
 // with a message and changes nothing. After a store the dialog's `frq` holds the stored value.

@@ -9,7 +9,7 @@
 #include "ui/dialog_place.h"
 #include "ui/entry_texts.h"
 
-namespace tirel {
+using namespace tirel;
 
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -96,5 +96,3 @@ void TForm3::reject() {
   frq = 0;
   QDialog::reject();
 }
-
-}  // namespace tirel

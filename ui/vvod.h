@@ -8,8 +8,6 @@ class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
-namespace tirel {
-
 class TForm3 : public QDialog {
   Q_OBJECT
 
@@ -36,5 +34,3 @@ class TForm3 : public QDialog {
   void Button1Click();
   void Button2Click();
 };
-
-}  // namespace tirel

@@ -11,7 +11,8 @@
 #include "ui/dialog_place.h"
 #include "ui/entry_texts.h"
 
-namespace tirel {
+using namespace tirel;
+
 namespace {
 
 QComboBox* tone_list(QWidget* parent, const char* name, auto const& entries) {
@@ -153,5 +154,3 @@ void TForm4::reject() {
   tone_ok = 0;
   QDialog::reject();
 }
-
-}  // namespace tirel

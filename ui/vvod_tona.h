@@ -13,8 +13,6 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-namespace tirel {
-
 class TForm4 : public QDialog {
   Q_OBJECT
 
@@ -38,7 +36,7 @@ class TForm4 : public QDialog {
   // code that matches no list entry leaves that list where it was.
   void preset(std::uint8_t type, std::uint16_t value);
   // What the user chose, with the texts the lists show (entries or typed text).
-  ToneChoice choice() const;
+  tirel::ToneChoice choice() const;
 
   void reject() override;
 
@@ -49,5 +47,3 @@ class TForm4 : public QDialog {
   void RadioGroup1Click();
   void Button1Click();
 };
-
-}  // namespace tirel
