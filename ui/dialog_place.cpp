@@ -1,5 +1,6 @@
 #include "ui/dialog_place.h"
 
+#include <QFont>
 #include <QWidget>
 
 namespace tirel {
@@ -11,6 +12,14 @@ void centre_on_parent(QWidget* dialog) {
   QRect frame = dialog->frameGeometry();
   frame.moveCenter(owner.center());
   dialog->move(frame.topLeft());
+}
+
+QFont dialog_font() {
+  QFont f;
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                 QStringLiteral("Liberation Sans")});
+  f.setPointSize(8);
+  return f;
 }
 
 }  // namespace tirel

@@ -17,6 +17,7 @@ TForm3::TForm3(QWidget* parent)
       Button1(new QPushButton(QString::fromUtf8(text::kYes), this)),
       Button2(new QPushButton(QString::fromUtf8(text::kNo), this)) {
   setObjectName("Form3");
+  setFont(dialog_font());
   setFixedSize(161, 74);
 
   AdvEdit1->setObjectName("AdvEdit1");

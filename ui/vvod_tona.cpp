@@ -52,6 +52,7 @@ TForm4::TForm4(QWidget* parent)
       Button1(new QPushButton(QString::fromUtf8(text::kYes), this)),
       Button2(new QPushButton(QString::fromUtf8(text::kNo), this)) {
   setObjectName("Form4");
+  setFont(dialog_font());
   setFixedSize(197, 126);
 
   RadioGroup1->setObjectName("RadioGroup1");
@@ -59,13 +60,13 @@ TForm4::TForm4(QWidget* parent)
   const char* choices[] = {text::kToneCtc, text::kToneDcs, text::kToneOff};
   for (int i = 0; i < 3; ++i) {
     auto* choice = new QRadioButton(QString::fromUtf8(choices[i]), RadioGroup1);
-    choice->setGeometry(8, 8 + 26 * i, 80, 20);
+    choice->setGeometry(6, 8 + 26 * i, 84, 20);
     RadioGroup1Items->addButton(choice, i);
   }
-  ComboBox1->setGeometry(94, 6, 88, 24);
-  ComboBox2->setGeometry(94, 32, 88, 24);
+  ComboBox1->setGeometry(92, 6, 90, 24);
+  ComboBox2->setGeometry(92, 32, 90, 24);
   CheckBox1->setObjectName("CheckBox1");
-  CheckBox1->setGeometry(94, 60, 92, 20);
+  CheckBox1->setGeometry(92, 60, 95, 20);
 
   Button1->setObjectName("Button1");
   Button2->setObjectName("Button2");
