@@ -1,14 +1,12 @@
 #include "files/csv.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <system_error>
 
 #include "blok/bands.h"
 #include "blok/frequency.h"
 #include "blok/layout.h"
+#include "files/atomic_write.h"
 #include "files/csv_cells.h"
 #include "files/csv_reader.h"
 
@@ -265,41 +263,15 @@ CsvImport import_csv(std::string_view text, const Blok& base) {
 }
 
 FileResult load_csv_file(const std::filesystem::path& path, std::string& out) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec) return {false, "Не удалось открыть файл " + path.string() + ": " + ec.message()};
-  if (size > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, "Не удалось открыть файл " + path.string()};
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {false, "Ошибка чтения файла " + path.string()};
+  std::string text;
+  if (FileResult r = read_file_prefix(path, kMaxCsvFileSize + 1, text); !r.ok) return r;
+  if (text.size() > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
   out = std::move(text);
   return {};
 }
 
 FileResult save_csv_file(const std::filesystem::path& path, std::string_view text) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  {
-    std::ofstream outf(temp, std::ios::binary | std::ios::trunc);
-    if (!outf) return {false, "Не удалось создать файл " + temp.string()};
-    outf.write(text.data(), static_cast<std::streamsize>(text.size()));
-    outf.flush();
-    if (!outf) {
-      outf.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return {false, "Ошибка записи файла " + temp.string()};
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return {false, "Не удалось записать файл " + path.string() + ": " + ec.message()};
-  }
-  return {};
+  return write_file_atomically(path, text);
 }
 
 }  // namespace tirel

@@ -43,7 +43,7 @@ struct CsvImport {
 inline constexpr std::uintmax_t kMaxCsvFileSize = 1 << 20;
 
 [[nodiscard]] FileResult load_csv_file(const std::filesystem::path& path, std::string& out);
-// Written through a temporary file renamed over the target, so a failure keeps the old file.
+// Written safely: a failure keeps the old file as it was.
 [[nodiscard]] FileResult save_csv_file(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace tirel

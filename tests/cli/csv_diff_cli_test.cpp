@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using layout::ChannelFlag;
 
-struct Run {
+struct CliResult {
   int status;
   std::string out;
   std::string err;
@@ -50,8 +50,8 @@ class CsvDiffCli : public ::testing::Test {
   }
 
   // Runs the tool with arguments that need no quoting (the test's own file names).
-  Run cli(const std::string& args) const {
-    const std::string cmd = std::string(TIREL_CLI_PATH) + " " + args + " >" + path("stdout").string() + " 2>" +
+  CliResult cli(const std::string& args) const {
+    const std::string cmd = std::string(TIREL12_CLI) + " " + args + " >" + path("stdout").string() + " 2>" +
                             path("stderr").string();
     const int raw = std::system(cmd.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(path("stdout")), slurp(path("stderr"))};
@@ -75,12 +75,12 @@ Blok busy_set() {
 TEST_F(CsvDiffCli, ExportThenImportGivesBackTheSameFile) {
   const fs::path set = save("set.t12", busy_set());
   ASSERT_EQ(cli("export-csv " + set.string() + " -o " + path("set.csv").string()).status, 0);
-  const Run to_stdout = cli("export-csv " + set.string());
+  const CliResult to_stdout = cli("export-csv " + set.string());
   EXPECT_EQ(to_stdout.status, 0);
   EXPECT_EQ(to_stdout.out, slurp(path("set.csv")));
   EXPECT_NE(to_stdout.out.find("\r\n3,no,no,440.037500,off,460.000000,D411I,"), std::string::npos);
 
-  const Run imported =
+  const CliResult imported =
       cli("import-csv " + path("set.csv").string() + " --base " + set.string() + " -o " + path("back.t12").string());
   ASSERT_EQ(imported.status, 0) << imported.err;
   EXPECT_EQ(slurp(path("back.t12")), slurp(set));
@@ -95,7 +95,7 @@ TEST_F(CsvDiffCli, ImportWithBadCellsListsThemAllAndWritesNothing) {
   std::ofstream(path("bad.csv"), std::ios::binary) << csv;
   const fs::path out = save("out.t12", new_blok(0));  // an existing file must survive
 
-  const Run r = cli("import-csv " + path("bad.csv").string() + " --base " + base.string() + " -o " + out.string());
+  const CliResult r = cli("import-csv " + path("bad.csv").string() + " --base " + base.string() + " -o " + out.string());
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("bad.csv: строка 3, столбец 4: частота 190,000000 вне диапазона"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("bad.csv: строка 6, столбец 5: субтон «D999N»"), std::string::npos) << r.err;
@@ -118,11 +118,11 @@ TEST_F(CsvDiffCli, DiffNamesEachDifferenceAndAnswersInItsStatus) {
   store_setting(b, *setting_by_combo(203), 8);
   const fs::path pa = save("a.t12", a), pb = save("b.t12", b);
 
-  const Run same = cli("diff " + pa.string() + " " + pa.string());
+  const CliResult same = cli("diff " + pa.string() + " " + pa.string());
   EXPECT_EQ(same.status, 0);
   EXPECT_EQ(same.out, "");
 
-  const Run differ = cli("diff " + pa.string() + " " + pb.string());
+  const CliResult differ = cli("diff " + pa.string() + " " + pb.string());
   EXPECT_EQ(differ.status, 1);
   EXPECT_EQ(differ.out,
             "Канал 3: частота ПРМ 150,000000 → 151,000000\n"
@@ -131,7 +131,7 @@ TEST_F(CsvDiffCli, DiffNamesEachDifferenceAndAnswersInItsStatus) {
 
   Blok c = a;
   c[static_cast<std::size_t>(data_offset(100, 0))] = 0xAA;
-  const Run hidden = cli("diff " + pa.string() + " " + save("c.t12", c).string());
+  const CliResult hidden = cli("diff " + pa.string() + " " + save("c.t12", c).string());
   EXPECT_EQ(hidden.status, 1);
   EXPECT_EQ(hidden.out.rfind("Различаются байты, которых окно не показывает: смещение 1192 (запись 100, байт 4)", 0),
             0u);
