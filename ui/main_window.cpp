@@ -22,6 +22,8 @@
 #include "ui/o_progr.h"
 #include "ui/texts.h"
 #include "ui/tool_icons.h"
+#include "ui/vvod.h"
+#include "ui/vvod_tona.h"
 
 namespace {
 
@@ -70,6 +72,8 @@ TForm1::~TForm1() = default;
 
 void TForm1::create_dialogs() {
   Form11 = new TForm11(this);
+  Form3 = new TForm3(this);
+  Form4 = new TForm4(this);
 }
 
 void TForm1::build_frame() {

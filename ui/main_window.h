@@ -116,6 +116,16 @@ class TForm1 : public QMainWindow {
   void Timer1Timer();
   void TabSheet2Show();
 
+  // The channel table: a click on a cell, and the channel-off (1..16) and transmit-inhibit
+  // (21..36) boxes' change and focus actions, CheckBox1Click .. CheckBox36Click and
+  // CheckBox1Enter .. CheckBox36Enter by the box's number.
+  void StringGrid101Click();
+  void CheckBoxClick(int number);
+  void CheckBoxEnter(int number);
+  // Frequency and sub-tone entry of channel n; direction 0 is receive, any other transmit.
+  void in_frq(int n, int direction);
+  void in_tone(int n, int direction);
+
   void ComboBox201Change(int i);
   void ComboBox202Change(int i);
   void ComboBox203Change(int i);

@@ -1,0 +1,6 @@
+#pragma once
+// Lets failing checks print Qt texts as text.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
