@@ -44,6 +44,7 @@ QWidget* TForm1::build_settings_page() {
   column->addStretch(1);
 
   QFont plain = font();
+  plain.setBold(false);  // set explicitly, or the frame's bold caption font would be inherited
   const QPalette plain_palette = palette();
   const auto& all = tirel::settings();
   int row_in_group[2] = {0, 0};
