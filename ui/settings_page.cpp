@@ -45,7 +45,8 @@ QWidget* TForm1::build_settings_page() {
 
   QFont plain = font();
   plain.setBold(false);  // set explicitly, or the frame's bold caption font would be inherited
-  const QPalette plain_palette = palette();
+  QPalette plain_palette = palette();
+  plain_palette.setColor(QPalette::WindowText, Qt::black);  // set explicitly, or the navy caption colour is inherited
   const auto& all = tirel::settings();
   int row_in_group[2] = {0, 0};
   for (std::size_t k = 0; k < all.size(); ++k) {

@@ -26,6 +26,8 @@ TEST_F(SettingsPage, DefaultBlokShowsTheDefaultEntries) {
   EXPECT_EQ(w.GroupBox201->title(), QString::fromUtf8(" Параметры радиостанции "));
   EXPECT_EQ(w.GroupBox202->title(), QString::fromUtf8(" Параметры сканирования "));
   EXPECT_TRUE(w.GroupBox201->font().bold());
+  EXPECT_EQ(w.GroupBox201->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+  EXPECT_EQ(w.GroupBox202->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 }
 
 TEST_F(SettingsPage, ListsAreInTheirFramesWithRightAlignedLabels) {
@@ -40,6 +42,7 @@ TEST_F(SettingsPage, ListsAreInTheirFramesWithRightAlignedLabels) {
     EXPECT_EQ(label->text(), QString::fromUtf8(s.label));
     EXPECT_TRUE(label->alignment() & Qt::AlignRight);
     EXPECT_FALSE(label->font().bold());
+    EXPECT_NE(label->palette().color(QPalette::WindowText), w.GroupBox201->palette().color(QPalette::WindowText));
     ASSERT_EQ(list->count(), static_cast<int>(s.entries.size()));
     for (int i = 0; i < list->count(); ++i) EXPECT_EQ(list->itemText(i), QString::fromUtf8(s.entries[static_cast<std::size_t>(i)]));
   }
