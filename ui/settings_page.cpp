@@ -44,7 +44,9 @@ QWidget* TForm1::build_settings_page() {
   column->addStretch(1);
 
   QFont plain = font();
-  const QPalette plain_palette = palette();
+  plain.setBold(false);  // set explicitly, or the frame's bold caption font would be inherited
+  QPalette plain_palette = palette();
+  plain_palette.setColor(QPalette::WindowText, Qt::black);  // set explicitly, or the navy caption colour is inherited
   const auto& all = tirel::settings();
   int row_in_group[2] = {0, 0};
   for (std::size_t k = 0; k < all.size(); ++k) {
