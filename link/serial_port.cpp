@@ -46,7 +46,10 @@ void SerialPort::purge() {
 
 bool SerialPort::send(const QByteArray& bytes) {
   if (!port_.isOpen()) return false;
-  return port_.write(bytes) == bytes.size();
+  const bool queued = port_.write(bytes) == bytes.size();
+  // Out now rather than at the next turn of the event loop, so the records keep their pace.
+  port_.flush();
+  return queued;
 }
 
 bool SerialPort::read_byte(std::uint8_t& out) {

@@ -2,6 +2,7 @@
 // What travels on the programming cable: the commands, the records the read brings and the
 // records the write sends, and the one byte whose meaning differs between radio and blok.
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
