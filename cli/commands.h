@@ -7,5 +7,7 @@ namespace tirel::cli {
 int cmd_new(Invocation& inv);
 int cmd_params(Invocation& inv);
 int cmd_show(Invocation& inv);
+int cmd_read(Invocation& inv);
+int cmd_write(Invocation& inv);
 
 }  // namespace tirel::cli
