@@ -31,7 +31,8 @@ class SimRadio {
   std::vector<std::vector<std::uint8_t>> records() const;
   // The radio's memory after a write (empty when none finished).
   QByteArray saved() const;
-  bool running() const { return proc_.state() == QProcess::Running; }
+  // True once the simulator has ended (it does when its cable "vanishes").
+  bool wait_exit(int ms) { return proc_.state() == QProcess::NotRunning || proc_.waitForFinished(ms); }
 
  private:
   QTemporaryDir dir_;
