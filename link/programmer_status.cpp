@@ -6,7 +6,7 @@
 namespace tirel {
 
 QString ProgrammerStatus::tick(std::int32_t programmer_mode, std::int32_t port_index, bool stop_usb_polling,
-                               const QString& current) {
+                               std::uint8_t& blink_toggle, const QString& current) {
   if (programmer_mode != 0)
     return QString::fromUtf8(kComProgrammerText) + QString::number(static_cast<std::int64_t>(port_index) + 1);
   if (stop_usb_polling || busy_) return current;

@@ -87,8 +87,4 @@ bool RadioLink::write(const Blok& b) {
 
 void RadioLink::choose_programmer() { dialog_.exec(); }
 
-QString RadioLink::status_tick(const QString& current) {
-  return status_.tick(programmer_mode_, port_index_, stop_usb_polling_ != 0, current);
-}
-
 }  // namespace tirel

@@ -11,7 +11,6 @@
 #include "blok/blok.h"
 #include "link/com_open.h"
 #include "link/exchanges.h"
-#include "link/programmer_status.h"
 #include "link/programmers.h"
 #include "link/serial_port.h"
 #include "ui/progress.h"
@@ -31,8 +30,6 @@ class RadioLink {
   bool write(const Blok& b);
   // The programmer selection dialog, modal.
   void choose_programmer();
-  // The status panel's text after a tick.
-  QString status_tick(const QString& current);
 
   TForm2& dialog() { return dialog_; }
   TForm10& progress() { return *progress_; }
@@ -57,7 +54,6 @@ class RadioLink {
   WindowLock lock_;
   TForm2 dialog_;
   std::unique_ptr<TForm10> progress_;
-  ProgrammerStatus status_;
   ReadBuffer read_buffer_;
 };
 

@@ -28,8 +28,9 @@ const QString kConnected = QString::fromUtf8(kUsbConnectedText);
 TEST(ProgrammerStatus, ComProgrammerNamesThePortWithoutLookingAtUsb) {
   FakeBus bus;
   ProgrammerStatus s;
-  EXPECT_EQ(s.tick(1, 2, false, ""), QStringLiteral("Программатор COM3"));
-  EXPECT_EQ(s.tick(5, 0, false, ""), QStringLiteral("Программатор COM1"));
+  std::uint8_t blink = 0;
+  EXPECT_EQ(s.tick(1, 2, false, blink, ""), QStringLiteral("Программатор COM3"));
+  EXPECT_EQ(s.tick(5, 0, false, blink, ""), QStringLiteral("Программатор COM1"));
   EXPECT_EQ(bus.looks, 0);
 }
 
@@ -37,21 +38,22 @@ TEST(ProgrammerStatus, MissingCableBlinksAndAPresentOneStaysShown) {
   FakeBus bus;
   test::ScriptedPrompter prompts;
   ProgrammerStatus s;
+  std::uint8_t blink = 0;
   QString panel;
-  panel = s.tick(0, 0, false, panel);
+  panel = s.tick(0, 0, false, blink, panel);
   EXPECT_EQ(panel, "") << "the first tick at start-up leaves the panel empty";
-  panel = s.tick(0, 0, false, panel);
+  panel = s.tick(0, 0, false, blink, panel);
   EXPECT_EQ(panel, kMissing);
-  panel = s.tick(0, 0, false, panel);
+  panel = s.tick(0, 0, false, blink, panel);
   EXPECT_EQ(panel, "");
 
   bus.listing.descriptions = {std::string("FT232R USB UART"), std::string("USB-Programmer T-120K")};
   for (int i = 0; i < 3; ++i) {
-    panel = s.tick(0, 0, false, panel);
+    panel = s.tick(0, 0, false, blink, panel);
     EXPECT_EQ(panel, kConnected) << "the second of two devices is the cable";
   }
   bus.listing.descriptions.clear();
-  EXPECT_EQ(s.tick(0, 0, false, panel), kMissing);
+  EXPECT_EQ(s.tick(0, 0, false, blink, panel), kMissing);
   EXPECT_TRUE(prompts.messages.empty());
 }
 
@@ -61,15 +63,16 @@ TEST(ProgrammerStatus, OnlyTheExactDescriptionCounts) {
   for (const char* d : {"USB-Programmer T-120", "usb-programmer t-120k", "USB-Programmer T-120K ", ""}) {
     bus.listing.descriptions = {std::string(d)};
     ProgrammerStatus s;
-    s.blink_toggle = 1;
-    EXPECT_EQ(s.tick(0, 0, false, "x"), kMissing) << d;
+    std::uint8_t blink = 1;
+    EXPECT_EQ(s.tick(0, 0, false, blink, "x"), kMissing) << d;
   }
 }
 
 TEST(ProgrammerStatus, StoppedPollingKeepsThePanelText) {
   FakeBus bus;
   ProgrammerStatus s;
-  EXPECT_EQ(s.tick(0, 0, true, kConnected), kConnected);
+  std::uint8_t blink = 0;
+  EXPECT_EQ(s.tick(0, 0, true, blink, kConnected), kConnected);
   EXPECT_EQ(bus.looks, 0);
 }
 
@@ -77,8 +80,9 @@ TEST(ProgrammerStatus, LastingFailureIsReportedOnceWithItsText) {
   FakeBus bus;
   test::ScriptedPrompter prompts;
   ProgrammerStatus s;
+  std::uint8_t blink = 0;
   bus.listing.status = FT_DEVICE_NOT_FOUND;
-  for (int i = 0; i < 5; ++i) s.tick(0, 0, false, "");
+  for (int i = 0; i < 5; ++i) s.tick(0, 0, false, blink, "");
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].caption, "Error");
   EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Critical);
@@ -86,9 +90,9 @@ TEST(ProgrammerStatus, LastingFailureIsReportedOnceWithItsText) {
   EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Ok);
 
   bus.listing.status = FT_OK;
-  s.tick(0, 0, false, "");
+  s.tick(0, 0, false, blink, "");
   bus.listing.status = FT_DEVICE_NOT_FOUND;
-  s.tick(0, 0, false, "");
+  s.tick(0, 0, false, blink, "");
   EXPECT_EQ(prompts.messages.size(), 2u) << "a failure after a success is told again";
 }
 
@@ -96,11 +100,12 @@ TEST(ProgrammerStatus, DeviceThatWillNotTellItsNameIsNotTakenForTheCable) {
   FakeBus bus;
   test::ScriptedPrompter prompts;
   ProgrammerStatus s;
+  std::uint8_t blink = 0;
   bus.listing.descriptions = {std::string("USB-Programmer T-120K")};
-  EXPECT_EQ(s.tick(0, 0, false, ""), kConnected);
+  EXPECT_EQ(s.tick(0, 0, false, blink, ""), kConnected);
   bus.listing.descriptions = {std::nullopt};
-  s.blink_toggle = 1;
-  EXPECT_EQ(s.tick(0, 0, false, kConnected), kMissing);
+  blink = 1;
+  EXPECT_EQ(s.tick(0, 0, false, blink, kConnected), kMissing);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, QStringLiteral("GetFTDeviceDescription - Устройство не открыто..."));
 }
