@@ -7,6 +7,9 @@ namespace tirel::cli {
 int cmd_new(Invocation& inv);
 int cmd_params(Invocation& inv);
 int cmd_show(Invocation& inv);
+int cmd_export_csv(Invocation& inv);
+int cmd_import_csv(Invocation& inv);
+int cmd_diff(Invocation& inv);
 int cmd_read(Invocation& inv);
 int cmd_write(Invocation& inv);
 
