@@ -17,4 +17,19 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   fi
   exit 1
 fi
-exec "$build/tirel12"
+# A simulated radio on COM1, unless config.ini points COM1 elsewhere (a real cable, say).
+link="$run/radio-com1"
+com1=$(grep -a '^COM1=' config.ini 2>/dev/null | head -n 1 | tr -d '\r' | cut -d= -f2- || true)
+if { [ -z "$com1" ] || [ "$com1" = "$link" ]; } && [ -x "$build/tirel12-sim" ]; then
+  "$build/tirel12-sim" --link "$link" >/dev/null &
+  radio=$!
+  trap 'kill $radio 2>/dev/null' EXIT
+  if [ -z "$com1" ]; then
+    if grep -qa '^\[Ports\]' config.ini 2>/dev/null; then
+      sed -i "s|^\[Ports\]\r\?$|&\nCOM1=$link\r|" config.ini
+    else
+      printf '[Ports]\r\nCOM1=%s\r\n' "$link" >>config.ini
+    fi
+  fi
+fi
+"$build/tirel12"

@@ -10,5 +10,7 @@ int cmd_show(Invocation& inv);
 int cmd_export_csv(Invocation& inv);
 int cmd_import_csv(Invocation& inv);
 int cmd_diff(Invocation& inv);
+int cmd_read(Invocation& inv);
+int cmd_write(Invocation& inv);
 
 }  // namespace tirel::cli

@@ -23,6 +23,9 @@ constexpr Command kCommands[] = {
      cmd_import_csv},
     {"diff", "A.t12 B.t12 [--decimal-separator C]",
      "различия двух наборов словами; код выхода 0 — одинаковы, 1 — различаются, 2 — ошибка", cmd_diff},
+    {"read", "--port PORT -o FILE", "прочитать радиостанцию через кабель программатора в файл (PORT: /dev/ttyUSB0 или COM1)",
+     cmd_read},
+    {"write", "--port PORT FILE", "записать файл в радиостанцию через кабель программатора", cmd_write},
 };
 
 void print_help(std::ostream& out) {
@@ -32,7 +35,7 @@ void print_help(std::ostream& out) {
   for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
   out << "\n--decimal-separator C задаёт десятичный разделитель в текстах субтонов "
          "(по умолчанию — разделитель системы).\n"
-         "Код выхода: 0 — выполнено, 1 — ошибка файла, 2 — ошибка в командной строке.\n";
+         "Код выхода: 0 — выполнено, 1 — ошибка файла или обмена с радиостанцией, 2 — ошибка в командной строке.\n";
 }
 
 bool is_help(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }

@@ -18,6 +18,8 @@
 
 #include "blok/default_blok.h"
 #include "files/config_ini.h"
+#include "link/port_names.h"
+#include "link/radio_link.h"
 #include "ui/help_window.h"
 #include "ui/o_progr.h"
 #include "ui/texts.h"
@@ -72,6 +74,10 @@ TForm1::~TForm1() = default;
 
 void TForm1::create_dialogs() {
   Form11 = new TForm11(this);
+  radio_ = std::make_unique<tirel::RadioLink>(this, programmer_mode, port_index, stop_usb_polling);
+  radio_->resolve_port = [folder = working_folder_](int n) { return tirel::port_device_from_config(n, folder); };
+  Form2 = &radio_->dialog();
+  Form10 = &radio_->progress();
   Form3 = new TForm3(this);
   Form4 = new TForm4(this);
 }

@@ -5,10 +5,12 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "blok/bands.h"
 #include "blok/blok.h"
 #include "blok/window_view.h"
+#include "link/programmer_status.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +29,9 @@ class TForm10;
 class TForm3;
 class TForm4;
 class HelpWindow;
+namespace tirel {
+class RadioLink;
+}
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -174,4 +179,7 @@ class TForm1 : public QMainWindow {
   QLabel* status_panel0_ = nullptr;
   QLabel* status_panel1_ = nullptr;
   HelpWindow* help_window_ = nullptr;
+  // The radio commands with their dialogs (TForm2, TForm10); made in create_dialogs().
+  std::unique_ptr<tirel::RadioLink> radio_;
+  tirel::ProgrammerStatus programmer_tick_;
 };

@@ -1,10 +1,31 @@
 // Radio commands and the programmer status: read, write, programmer choice, status tick.
+#include <QTimer>
+
+#include "link/radio_link.h"
 #include "ui/main_window.h"
 
-void TForm1::N12Click() {}
+void TForm1::N12Click() {
+  if (!radio_) return;
+  radio_->read([this](const tirel::ReadBuffer& rb) {
+    tirel::apply_read(rb, blok_);
+    if (const auto band = tirel::answered_band(rb))
+      select_band(*band);
+    else
+      frq_set();
+    print_wind_blok();
+  });
+}
 
-void TForm1::N13Click() {}
+void TForm1::N13Click() {
+  if (radio_) radio_->write(blok_);
+}
 
-void TForm1::N18Click() {}
+void TForm1::N18Click() {
+  if (radio_) radio_->choose_programmer();
+}
 
-void TForm1::Timer1Timer() {}
+void TForm1::Timer1Timer() {
+  if (Timer1) Timer1->start();  // the next tick a second after this one began
+  set_programmer_status(programmer_tick_.tick(programmer_mode, port_index, stop_usb_polling != 0, status_blink,
+                                              programmer_status()));
+}

@@ -1,0 +1,39 @@
+// tirel12-cli read: reads the radio through the programming cable into a parameter file.
+#include "blok/default_blok.h"
+#include "cli/commands.h"
+#include "cli/radio_port.h"
+#include "files/param_file.h"
+#include "link/exchanges.h"
+
+namespace tirel::cli {
+
+int cmd_read(Invocation& inv) {
+  const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}, {"--output", "-o", true}});
+  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
+  if (!p.positional.empty()) return fail(inv, "лишний аргумент " + p.positional.front(), kExitUsage);
+  if (!p.has("--output")) return fail(inv, "не указан файл: -o FILE", kExitUsage);
+  const auto device = port_device_argument(inv, p);
+  if (!device) return kExitUsage;
+
+  const auto app = ensure_event_loop();
+  SerialPort port;
+  if (!open_port(inv, port, *device)) return kExitFailed;
+  LinkWaits waits;
+  ReadBuffer rb;
+  ExchangeResult r;
+  {
+    StderrProgress bar(inv.err);
+    r = read_radio(port, waits, bar, rb);
+  }
+  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed);
+
+  // What the program holds after the same read, started afresh.
+  Blok b = new_blok(1);
+  apply_read(rb, b);
+  const FileResult saved = save_param_file(p.options.at("--output"), b);
+  if (!saved.ok) return fail(inv, saved.error, kExitFailed);
+  inv.out << msg::kReadDone.text << '\n';
+  return kExitOk;
+}
+
+}  // namespace tirel::cli

@@ -1,0 +1,36 @@
+// tirel12-cli write: writes a parameter file into the radio through the programming cable.
+#include "cli/commands.h"
+#include "cli/radio_port.h"
+#include "link/exchanges.h"
+
+namespace tirel::cli {
+
+int cmd_write(Invocation& inv) {
+  const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}});
+  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
+  const auto file = one_file_argument(inv, p);
+  if (!file) return kExitUsage;
+  const auto device = port_device_argument(inv, p);
+  if (!device) return kExitUsage;
+  const auto b = open_param_file(inv, *file);
+  if (!b) return kExitFailed;
+
+  const auto app = ensure_event_loop();
+  SerialPort port;
+  if (!open_port(inv, port, *device)) return kExitFailed;
+  LinkWaits waits;
+  ExchangeResult r;
+  {
+    StderrProgress bar(inv.err);
+    r = write_radio(port, waits, bar, *b);
+  }
+  switch (r) {
+    case ExchangeResult::ok: inv.out << msg::kWriteDone.text << '\n'; return kExitOk;
+    case ExchangeResult::unsupported_model: return fail_with(inv, msg::kUnsupportedModel);
+    case ExchangeResult::wrong_band: return fail_with(inv, msg::kWrongBand);
+    case ExchangeResult::failed: break;
+  }
+  return fail_with(inv, msg::kWriteFailed);
+}
+
+}  // namespace tirel::cli

@@ -1,0 +1,72 @@
+#include "cli/radio_port.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <ostream>
+
+#include "link/port_names.h"
+
+namespace tirel::cli {
+
+StderrProgress::~StderrProgress() {
+  if (drawn_) err_ << '\n' << std::flush;
+}
+
+void StderrProgress::begin(const QString&, const QString& label, int maximum) {
+  label_ = label.toStdString();
+  maximum_ = maximum > 0 ? maximum : 1;
+  advance(0, QStringLiteral("0%"));
+}
+
+void StderrProgress::advance(int position, const QString& percent) {
+  constexpr int kWidth = 30;
+  const int filled = position * kWidth / maximum_;
+  err_ << '\r' << label_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
+       << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << percent.toStdString() << std::flush;
+  drawn_ = true;
+}
+
+std::unique_ptr<QCoreApplication> ensure_event_loop() {
+  if (QCoreApplication::instance()) return nullptr;
+  static int argc = 1;
+  static char name[] = "tirel12-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p) {
+  if (!p.has("--port") || p.options.at("--port").empty()) {
+    fail(inv, "не указан порт: --port /dev/ttyUSB0 или --port COM1", kExitUsage);
+    return std::nullopt;
+  }
+  const QString port = QString::fromStdString(p.options.at("--port"));
+  static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,3})$"), QRegularExpression::CaseInsensitiveOption);
+  if (const auto m = com.match(port); m.hasMatch()) {
+    const int n = m.captured(1).toInt();
+    const QString device = port_device_from_config(n, QDir::currentPath());
+    if (device.isEmpty()) {
+      fail(inv, "нет порта " + port.toStdString(), kExitUsage);
+      return std::nullopt;
+    }
+    return device;
+  }
+  return port;
+}
+
+bool open_port(Invocation& inv, SerialPort& port, const QString& device) {
+  port.set_device(device);
+  if (port.open()) return true;
+  fail(inv, "Не удается открыть порт " + device.toStdString() +
+                ". Возможно, порт занят другим приложением или отключен аппаратно.",
+       kExitFailed);
+  return false;
+}
+
+int fail_with(Invocation& inv, const LinkMessage& m) {
+  QString text = m.body_text();
+  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+  return fail(inv, text.toStdString(), kExitFailed);
+}
+
+}  // namespace tirel::cli

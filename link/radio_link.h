@@ -1,0 +1,60 @@
+#pragma once
+// The main window's radio commands: read, write, the programmer dialog and the status tick.
+// The window's handlers call these and only redraw.
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "blok/blok.h"
+#include "link/com_open.h"
+#include "link/exchanges.h"
+#include "link/programmers.h"
+#include "link/serial_port.h"
+#include "ui/progress.h"
+
+namespace tirel {
+
+class RadioLink {
+ public:
+  // The fields live in the main window; the dialog and the tick read and set them.
+  RadioLink(QWidget* main_window, std::int32_t& programmer_mode, std::int32_t& port_index,
+            std::uint8_t& stop_usb_polling);
+
+  // Reads the radio. On success `apply` gets the records (to put them into the window's blok
+  // and redraw) before the success message; on any failure nothing is applied.
+  bool read(const std::function<void(const ReadBuffer&)>& apply);
+  // Writes `b` into the radio; `b` is not changed.
+  bool write(const Blok& b);
+  // The programmer selection dialog, modal.
+  void choose_programmer();
+
+  TForm2& dialog() { return dialog_; }
+  TForm10& progress() { return *progress_; }
+  const ReadBuffer& read_buffer() const { return read_buffer_; }
+
+  // Where port numbers lead (config.ini of the working folder by default) and where the USB
+  // cable is found; tests point these at the simulator.
+  PortResolver resolve_port;
+  std::function<std::optional<QString>()> find_usb_port;
+
+ private:
+  // Opens the port of the programmer in force; false when the exchange cannot even begin
+  // (USB cable missing, already told to the user).
+  bool open_port();
+
+  QWidget* window_;
+  std::int32_t& programmer_mode_;
+  std::int32_t& port_index_;
+  std::uint8_t& stop_usb_polling_;
+  SerialPort port_;
+  LinkWaits waits_;
+  WindowLock lock_;
+  TForm2 dialog_;
+  std::unique_ptr<TForm10> progress_;
+  ReadBuffer read_buffer_;
+};
+
+}  // namespace tirel

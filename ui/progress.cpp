@@ -1,0 +1,43 @@
+#include "ui/progress.h"
+
+#include <QCloseEvent>
+
+TForm10::TForm10(QWidget* main_window)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), main_window_(main_window) {
+  setFixedSize(336, 69);
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(8, 12, 260, 16);
+  Label2 = new QLabel(this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setGeometry(268, 12, 60, 16);
+  Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+  ProgressBar1->setGeometry(8, 40, 321, 17);
+  ProgressBar1->setMinimum(0);
+  ProgressBar1->setTextVisible(false);
+}
+
+void TForm10::begin(const QString& caption, const QString& label, int maximum) {
+  setWindowTitle(caption);
+  Label1->setText(label);
+  if (main_window_) move(main_window_->frameGeometry().center() - rect().center());
+  show();
+  ProgressBar1->setMaximum(maximum);
+  ProgressBar1->setValue(0);
+}
+
+void TForm10::advance(int position, const QString& percent) {
+  ProgressBar1->setValue(position);
+  Label2->setText(percent);
+}
+
+void TForm10::showEvent(QShowEvent* e) {
+  FormShow();
+  QWidget::showEvent(e);
+}
+
+void TForm10::closeEvent(QCloseEvent* e) { e->ignore(); }
+
+void TForm10::FormShow() { Label2->setText(QStringLiteral("0%")); }

@@ -1,0 +1,30 @@
+#pragma once
+// The progress window of a read or a write: the operation, the percentage and a bar. It has
+// no title-bar buttons, so the user cannot close it while the radio is being talked to.
+#include <QLabel>
+#include <QProgressBar>
+#include <QWidget>
+
+#include "link/progress_sink.h"
+
+class TForm10 final : public QWidget, public tirel::ProgressSink {
+  Q_OBJECT
+ public:
+  // Shown centred on `main_window`, which may be disabled meanwhile.
+  explicit TForm10(QWidget* main_window = nullptr);
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QProgressBar* ProgressBar1;
+
+  void begin(const QString& caption, const QString& label, int maximum) override;
+  void advance(int position, const QString& percent) override;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void FormShow();
+  QWidget* main_window_;
+};
