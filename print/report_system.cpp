@@ -1,6 +1,8 @@
 #include "print/report_system.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -131,7 +133,13 @@ void ReportSystem::show_preview(QPrinter& printer, const ReportLayout& layout, c
   if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
     view->setZoomMode(QPrintPreviewWidget::CustomZoom);
     view->setZoomFactor(settings_.preview_zoom);
+    // The tool bar's fit buttons would otherwise show a fit that is not in force.
+    for (QAction* a : dialog.findChildren<QAction*>())
+      if (a->objectName() == "fitWidthAction" || a->objectName() == "fitPageAction") a->setChecked(false);
   }
+  // Room for a full-size A4 page's width, within the screen.
+  const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+  dialog.resize(std::min(900, screen.width()), std::min(1000, screen.height()));
   dialog.exec();
 }
 
