@@ -17,6 +17,8 @@ constexpr Command kCommands[] = {
      "173 параметра листа печати: имя, табуляция, значение, как их показывает главное окно", cmd_params},
     {"show", "FILE [--decimal-separator C]", "набор параметров таблицей: диапазон, 16 каналов, основные настройки",
      cmd_show},
+    {"print", "FILE --pdf OUT.pdf [--decimal-separator C]", "лист параметров для печати в файл PDF (A4, одна страница)",
+     cmd_print},
 };
 
 void print_help(std::ostream& out) {
