@@ -107,8 +107,15 @@ Outcome ReportSystem::output(QPrinter& printer, const ReportLayout& layout, cons
   const bool printer_copies = printer.supportsMultipleCopies();
   if (!printer_copies) printer.setCopyCount(1);
   const auto status = status_window(parent, settings_);
-  const PageRun run{layout,           values,         print_date_text(), choice.first_page, choice.last_page,
-                    printer_copies ? 1 : choice.copies, status.get(), settings_, true};
+  const PageRun run{.layout = layout,
+                    .values = values,
+                    .date_text = print_date_text(),
+                    .first_page = choice.first_page,
+                    .last_page = choice.last_page,
+                    .copies = printer_copies ? 1 : choice.copies,
+                    .status = status.get(),
+                    .settings = settings_,
+                    .printing = true};
   const bool done = paint_pages(printer, run) && printer.printerState() != QPrinter::Error;
   if (done) return {};
   if (printer.outputFormat() == QPrinter::PdfFormat)
