@@ -8,5 +8,8 @@ int cmd_new(Invocation& inv);
 int cmd_params(Invocation& inv);
 int cmd_print(Invocation& inv);
 int cmd_show(Invocation& inv);
+int cmd_export_csv(Invocation& inv);
+int cmd_import_csv(Invocation& inv);
+int cmd_diff(Invocation& inv);
 
 }  // namespace tirel::cli
