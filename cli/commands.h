@@ -6,6 +6,7 @@ namespace tirel::cli {
 
 int cmd_new(Invocation& inv);
 int cmd_params(Invocation& inv);
+int cmd_print(Invocation& inv);
 int cmd_show(Invocation& inv);
 int cmd_export_csv(Invocation& inv);
 int cmd_import_csv(Invocation& inv);

@@ -26,6 +26,8 @@ constexpr Command kCommands[] = {
     {"read", "--port PORT -o FILE", "прочитать радиостанцию через кабель программатора в файл (PORT: /dev/ttyUSB0 или COM1)",
      cmd_read},
     {"write", "--port PORT FILE", "записать файл в радиостанцию через кабель программатора", cmd_write},
+    {"print", "FILE --pdf OUT.pdf [--decimal-separator C]", "лист параметров для печати в файл PDF (A4, одна страница)",
+     cmd_print},
 };
 
 void print_help(std::ostream& out) {

@@ -11,6 +11,7 @@
 #include "blok/blok.h"
 #include "blok/window_view.h"
 #include "link/programmer_status.h"
+#include "print/report_project.h"
 
 class QCheckBox;
 class QComboBox;
@@ -95,6 +96,12 @@ class TForm1 : public QMainWindow {
   QGroupBox* GroupBox201 = nullptr;
   QGroupBox* GroupBox202 = nullptr;
   QStatusBar* StatusBar1 = nullptr;
+
+  // The report engine that prints the parameter sheet: the output system and the report project.
+  tirel::print::ReportSystem RvSystem1;
+  tirel::print::ReportProject RvProject1{RvSystem1};
+  // What the window shows at this moment, read back from its widgets: what "Печать" prints.
+  tirel::WindowView shown_view() const;
 
   enum class SaveOutcome { saved, cancelled, failed };
 
