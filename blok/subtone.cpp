@@ -1,6 +1,7 @@
 #include "blok/subtone.h"
 
 #include <optional>
+#include <vector>
 
 #include "blok/layout.h"
 
@@ -53,12 +54,26 @@ std::string blok_to_stone_str(const Blok& b, int n, Dir d, std::string_view deci
 
 namespace {
 
-// Character `pos` (counted from 1) of the text as a decimal digit.
-std::optional<int> digit_at(std::string_view text, std::size_t pos) {
-  if (pos == 0 || pos > text.size()) return std::nullopt;
-  const char c = text[pos - 1];
-  if (c < '0' || c > '9') return std::nullopt;
-  return c - '0';
+// The characters of a typed text. Positions count characters as the user sees them, so a
+// Cyrillic letter typed as the separator (two bytes in UTF-8) still takes one position.
+std::vector<std::string_view> characters(std::string_view text) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t len = 1;
+    while (i + len < text.size() && (static_cast<unsigned char>(text[i + len]) & 0xC0) == 0x80) ++len;
+    out.push_back(text.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+
+// Character `pos` (counted from 1) as a decimal digit.
+std::optional<int> digit_at(const std::vector<std::string_view>& chars, std::size_t pos) {
+  if (pos == 0 || pos > chars.size()) return std::nullopt;
+  const std::string_view c = chars[pos - 1];
+  if (c.size() != 1 || c[0] < '0' || c[0] > '9') return std::nullopt;
+  return c[0] - '0';
 }
 
 std::optional<long long> whole_decimal(std::string_view text) {
@@ -91,11 +106,12 @@ ToneStoreResult store_tone(Blok& b, int n, Dir d, const ToneChoice& choice) {
       return {true, {}};
     case ToneKind::ctcss: {
       const std::string_view t = choice.ctcss_text;
+      const auto c = characters(t);
       // "67,0": digits 1, 2, 4; "100,0": digits 1, 2, 3, 5. The separator is never read.
-      const bool short_tone = t.size() == 4;
-      const auto d1 = digit_at(t, 1), d2 = digit_at(t, 2);
-      const auto d3 = short_tone ? std::optional<int>(0) : digit_at(t, 3);
-      const auto last = digit_at(t, short_tone ? 4 : 5);
+      const bool short_tone = c.size() == 4;
+      const auto d1 = digit_at(c, 1), d2 = digit_at(c, 2);
+      const auto d3 = short_tone ? std::optional<int>(0) : digit_at(c, 3);
+      const auto last = digit_at(c, short_tone ? 4 : 5);
       if (!d1 || !d2 || !d3 || !last) return not_a_number(t);
       const int high = short_tone ? *d1 : *d1 * 16 + *d2;
       const int low = short_tone ? *d2 * 16 + *last : *d3 * 16 + *last;
@@ -105,7 +121,8 @@ ToneStoreResult store_tone(Blok& b, int n, Dir d, const ToneChoice& choice) {
     case ToneKind::dcs: {
       const std::string_view t = choice.dcs_text;
       const auto whole = whole_decimal(t);
-      const auto d1 = digit_at(t, 1), d2 = digit_at(t, 2), d3 = digit_at(t, 3);
+      const auto c = characters(t);
+      const auto d1 = digit_at(c, 1), d2 = digit_at(c, 2), d3 = digit_at(c, 3);
       if (!whole || !d1 || !d2 || !d3) return not_a_number(t);
       const std::uint8_t high = *whole > 400 ? 1 : 0;
       const auto low = static_cast<std::uint8_t>((*d1 * 64 + *d2 * 8 + *d3) % 256);
@@ -113,7 +130,7 @@ ToneStoreResult store_tone(Blok& b, int n, Dir d, const ToneChoice& choice) {
       return {true, {}};
     }
   }
-  return {false, "unknown sub-tone choice"};
+  return {false, "Неизвестный вид субтона"};
 }
 
 }  // namespace tirel

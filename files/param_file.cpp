@@ -1,5 +1,26 @@
 #include "files/param_file.h"
+
+#include <algorithm>
+#include <string>
+
+#include "files/atomic_write.h"
+#include "files/io_error.h"
+
 namespace tirel {
-FileResult load_param_file(const std::filesystem::path&, Blok&) { return {false, "not yet"}; }
-FileResult save_param_file(const std::filesystem::path&, const Blok&) { return {false, "not yet"}; }
+
+FileResult load_param_file(const std::filesystem::path& path, Blok& out) {
+  std::string bytes;
+  if (FileResult r = read_file_prefix(path, kBlokSize, bytes); !r.ok) return r;
+  if (bytes.size() < static_cast<std::size_t>(kBlokSize))
+    return io_failure("Файл короче " + std::to_string(kBlokSize) + " байт (в нём " + std::to_string(bytes.size()) +
+                          " байт)",
+                      path);
+  std::copy(bytes.begin(), bytes.end(), out.begin());
+  return {};
 }
+
+FileResult save_param_file(const std::filesystem::path& path, const Blok& b) {
+  return write_file_atomically(path, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+}
+
+}  // namespace tirel

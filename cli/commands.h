@@ -1,0 +1,11 @@
+#pragma once
+// The commands of tirel12-cli, one file each (cmd_<name>.cpp); the table is in main.cpp.
+#include "cli/command.h"
+
+namespace tirel::cli {
+
+int cmd_new(Invocation& inv);
+int cmd_params(Invocation& inv);
+int cmd_show(Invocation& inv);
+
+}  // namespace tirel::cli

@@ -1,0 +1,62 @@
+// tirel12-cli: the parameter set's files from the command line.
+#include <iostream>
+#include <span>
+#include <string_view>
+
+#include "blok/bands.h"
+#include "cli/commands.h"
+
+namespace tirel::cli {
+namespace {
+
+// One line per command.
+constexpr Command kCommands[] = {
+    {"new", "[--band N] -o FILE", "записать набор параметров по умолчанию для диапазона N (0..5, по умолчанию 1)",
+     cmd_new},
+    {"params", "FILE [--decimal-separator C]",
+     "173 параметра листа печати: имя, табуляция, значение, как их показывает главное окно", cmd_params},
+    {"show", "FILE [--decimal-separator C]", "набор параметров таблицей: диапазон, 16 каналов, основные настройки",
+     cmd_show},
+};
+
+void print_help(std::ostream& out) {
+  out << "Использование: tirel12-cli КОМАНДА [АРГУМЕНТЫ]\n\nКоманды:\n";
+  for (const Command& c : kCommands) out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
+  out << "\nДиапазоны:\n";
+  for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
+  out << "\n--decimal-separator C задаёт десятичный разделитель в текстах субтонов "
+         "(по умолчанию — разделитель системы).\n"
+         "Код выхода: 0 — выполнено, 1 — ошибка файла, 2 — ошибка в командной строке.\n";
+}
+
+bool is_help(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
+
+int run(std::span<char*> argv) {
+  if (argv.size() < 2) {
+    print_help(std::cerr);
+    return kExitUsage;
+  }
+  const std::string_view name = argv[1];
+  if (is_help(name)) {
+    print_help(std::cout);
+    return kExitOk;
+  }
+  for (const Command& c : kCommands) {
+    if (name != c.name) continue;
+    Invocation inv{{argv.begin() + 2, argv.end()}, std::cout, std::cerr};
+    for (const std::string& a : inv.args) {
+      if (a == "--help" || a == "-h") {
+        std::cout << "Использование: tirel12-cli " << c.name << ' ' << c.usage << '\n' << c.summary << '\n';
+        return kExitOk;
+      }
+    }
+    return c.run(inv);
+  }
+  std::cerr << "tirel12-cli: неизвестная команда \"" << name << "\"; список команд: tirel12-cli --help\n";
+  return kExitUsage;
+}
+
+}  // namespace
+}  // namespace tirel::cli
+
+int main(int argc, char** argv) { return tirel::cli::run(std::span<char*>(argv, static_cast<std::size_t>(argc))); }
