@@ -7,5 +7,8 @@ namespace tirel::cli {
 int cmd_new(Invocation& inv);
 int cmd_params(Invocation& inv);
 int cmd_show(Invocation& inv);
+int cmd_export_csv(Invocation& inv);
+int cmd_import_csv(Invocation& inv);
+int cmd_diff(Invocation& inv);
 
 }  // namespace tirel::cli

@@ -17,6 +17,12 @@ constexpr Command kCommands[] = {
      "173 параметра листа печати: имя, табуляция, значение, как их показывает главное окно", cmd_params},
     {"show", "FILE [--decimal-separator C]", "набор параметров таблицей: диапазон, 16 каналов, основные настройки",
      cmd_show},
+    {"export-csv", "FILE [-o OUT.csv]", "таблица каналов в CSV (UTF-8); без -o — на стандартный вывод", cmd_export_csv},
+    {"import-csv", "CSV --base FILE -o OUT",
+     "каналы из CSV в копию набора FILE, записать в OUT; при любой ошибке в ячейке ничего не пишется",
+     cmd_import_csv},
+    {"diff", "A.t12 B.t12 [--decimal-separator C]",
+     "различия двух наборов словами; код выхода 0 — одинаковы, 1 — различаются, 2 — ошибка", cmd_diff},
 };
 
 void print_help(std::ostream& out) {

@@ -1,0 +1,143 @@
+#include "blok/compare.h"
+
+#include <array>
+#include <cstdio>
+
+#include "blok/bands.h"
+#include "blok/frequency.h"
+#include "blok/layout.h"
+#include "blok/settings.h"
+#include "blok/subtone.h"
+#include "blok/window_view.h"
+
+namespace tirel {
+
+using layout::ChannelFlag;
+
+namespace {
+
+constexpr const char* kArrow = " → ";
+constexpr std::size_t kHiddenShown = 12;
+
+std::string trimmed(std::string s) {
+  const auto first = s.find_first_not_of(' ');
+  return first == std::string::npos ? std::string{} : s.substr(first);
+}
+
+class Comparer {
+ public:
+  Comparer(const Blok& a, const Blok& b) : a_(a), b_(b) {}
+
+  // Records a line when the texts differ and counts the field's bits as accounted for.
+  void field(const std::string& what, const std::string& ta, const std::string& tb,
+             std::initializer_list<layout::Bit> bits) {
+    if (ta == tb) return;
+    lines_.push_back(what + " " + ta + kArrow + tb);
+    for (const auto& bit : bits) explained_[static_cast<std::size_t>(bit.offset)] |= bit.mask;
+  }
+
+  Comparison finish() {
+    Comparison c;
+    c.lines = std::move(lines_);
+    for (int i = 0; i < kBlokSize; ++i) {
+      const auto k = static_cast<std::size_t>(i);
+      if ((a_[k] ^ b_[k]) & ~explained_[k]) c.hidden_offsets.push_back(i);
+    }
+    return c;
+  }
+
+ private:
+  const Blok& a_;
+  const Blok& b_;
+  std::vector<std::string> lines_;
+  std::array<std::uint8_t, kBlokSize> explained_{};
+};
+
+std::string band_name(const Blok& b) {
+  const int code = band_code(b);
+  if (code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
+  return "неизвестный (код " + std::to_string(code) + ")";
+}
+
+const char* yes_no(bool v) { return v ? "да" : "нет"; }
+
+std::string flag_text(const Blok& b, int n, ChannelFlag f) {
+  const bool v = channel_flag(b, n, f);
+  switch (f) {
+    case ChannelFlag::on: return yes_no(!v);
+    case ChannelFlag::tx_enabled: return yes_no(!v);
+    case ChannelFlag::narrow: return trimmed(v ? kNarrowText : kWideText);
+    case ChannelFlag::scan_skip: return trimmed(v ? kOffText : kOnText);
+    case ChannelFlag::shift:
+    case ChannelFlag::busy_lock: return trimmed(v ? kOnText : kOffText);
+  }
+  return {};
+}
+
+std::string setting_shown(const Blok& b, const Setting& s) {
+  std::string text = setting_text(b, s);
+  if (!text.empty()) return text;
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "(пусто, байт 0x%02X)", b[static_cast<std::size_t>(s.offset)]);
+  return buf;
+}
+
+std::string setting_name(const Setting& s) {
+  std::string label = s.label;
+  if (label.ends_with(" :")) label.resize(label.size() - 2);
+  return label + ":";
+}
+
+}  // namespace
+
+Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
+  Comparer cmp(a, b);
+  cmp.field("Диапазон:", band_name(a), band_name(b), {{layout::kBandCode, 0xFF}});
+
+  struct FlagColumn {
+    ChannelFlag flag;
+    const char* name;
+  };
+  constexpr FlagColumn kFlagsBefore[] = {{ChannelFlag::on, "канал выключен:"},
+                                         {ChannelFlag::tx_enabled, "запрет передачи:"}};
+  constexpr FlagColumn kFlagsAfter[] = {{ChannelFlag::shift, "сдвиг частоты:"},
+                                        {ChannelFlag::narrow, "ширина канала:"},
+                                        {ChannelFlag::scan_skip, "сканирование:"},
+                                        {ChannelFlag::busy_lock, "запрет передачи на занятом канале:"}};
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const std::string ch = "Канал " + std::to_string(n) + ": ";
+    for (const auto& f : kFlagsBefore)
+      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_bit(n, f.flag)});
+    for (const Dir d : {Dir::rx, Dir::tx}) {
+      const char* dir = d == Dir::rx ? "ПРМ" : "ПРД";
+      cmp.field(ch + "частота " + dir, trimmed(blok_to_frq_str(a, n, d)), trimmed(blok_to_frq_str(b, n, d)),
+                {{layout::freq_low(n, d), 0xFF}, {layout::freq_mid(n, d), 0xFF}, {layout::freq_top(n, d), 0x07}});
+      cmp.field(ch + "субтон " + dir, trimmed(blok_to_stone_str(a, n, d, sep)),
+                trimmed(blok_to_stone_str(b, n, d, sep)),
+                {{layout::tone_type_byte(n, d), layout::kToneTypeMask},
+                 {layout::tone_low(n, d), 0xFF},
+                 {layout::tone_high(n, d), 0xFF}});
+    }
+    for (const auto& f : kFlagsAfter)
+      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_bit(n, f.flag)});
+  }
+
+  for (const Setting& s : settings())
+    cmp.field(setting_name(s), setting_shown(a, s), setting_shown(b, s), {{s.offset, s.mask}});
+  return cmp.finish();
+}
+
+std::string hidden_note(const Comparison& c) {
+  if (c.hidden_offsets.empty()) return {};
+  std::string note = "Различаются байты, которых окно не показывает:";
+  for (std::size_t i = 0; i < c.hidden_offsets.size() && i < kHiddenShown; ++i) {
+    const int off = c.hidden_offsets[i];
+    note += (i ? ", " : " ") + std::string("смещение ") + std::to_string(off) + " (запись " +
+            std::to_string(off / kRecordSize + 1) + ", байт " + std::to_string(off % kRecordSize) + ")";
+  }
+  if (c.hidden_offsets.size() > kHiddenShown)
+    note += " и ещё " + std::to_string(c.hidden_offsets.size() - kHiddenShown);
+  return note;
+}
+
+}  // namespace tirel

@@ -1,0 +1,25 @@
+// tirel12-cli export-csv: the channel table of a parameter file as CSV.
+#include "cli/commands.h"
+#include "files/csv.h"
+
+namespace tirel::cli {
+
+int cmd_export_csv(Invocation& inv) {
+  const ParsedArgs p = parse_args(inv.args, {{"--output", "-o", true}});
+  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
+  const auto path = one_file_argument(inv, p);
+  if (!path) return kExitUsage;
+  const auto blok = open_param_file(inv, *path);
+  if (!blok) return kExitFailed;
+
+  const std::string text = export_csv(*blok);
+  if (!p.has("--output")) {
+    inv.out << text;
+    return kExitOk;
+  }
+  const FileResult r = save_csv_file(p.options.at("--output"), text);
+  if (!r.ok) return fail(inv, r.error, kExitFailed);
+  return kExitOk;
+}
+
+}  // namespace tirel::cli

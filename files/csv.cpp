@@ -1,0 +1,277 @@
+#include "files/csv.h"
+
+#include <array>
+#include <map>
+
+#include "blok/bands.h"
+#include "blok/frequency.h"
+#include "blok/layout.h"
+#include "files/atomic_write.h"
+#include "files/csv_cells.h"
+#include "files/csv_reader.h"
+
+namespace tirel {
+
+using layout::ChannelFlag;
+
+namespace {
+
+// The columns in the order of the window's table, with its check boxes first.
+enum Column { kChannel, kOff, kInhibit, kRxFreq, kRxTone, kTxFreq, kTxTone, kShift, kWidth, kScan, kBusy, kColumns };
+
+constexpr std::array<const char*, kColumns> kHeadings{
+    "№",           "Канал выключен", "Запрет передачи", "Частота ПРМ (МГц)", "Субтон ПРМ",
+    "Частота ПРД (МГц)", "Субтон ПРД", "Сдвиг частоты", "Ширина канала", "Сканирование",
+    "Запрет передачи на занятом канале"};
+
+// After this many the list stops: the file is plainly not what was meant.
+constexpr std::size_t kMaxErrors = 100;
+
+const char* yes_no(bool v) { return v ? "yes" : "no"; }
+const char* on_off(bool v) { return v ? "on" : "off"; }
+
+bool valid_utf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    std::size_t extra = 0;
+    if (c >= 0x80) {
+      if ((c >> 5) == 6) extra = 1;
+      else if ((c >> 4) == 14) extra = 2;
+      else if ((c >> 3) == 30) extra = 3;
+      else return false;
+    }
+    if (i + extra >= s.size()) return false;
+    for (std::size_t k = 1; k <= extra; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+// A cell as it may be quoted in a message: control characters and broken UTF-8 shown as "?",
+// long texts cut.
+std::string shown(std::string_view cell) {
+  std::string out;
+  const bool utf8 = valid_utf8(cell);
+  int chars = 0;
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    const auto c = static_cast<unsigned char>(cell[i]);
+    const bool starts_char = c < 0x80 || (c & 0xC0) == 0xC0;
+    if (starts_char && ++chars > 24) return out + "…";
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && !utf8))
+      out += '?';
+    else
+      out += static_cast<char>(c);
+  }
+  return out;
+}
+
+std::string in_quotes(std::string_view cell) { return "«" + shown(cell) + "»"; }
+
+std::string trimmed_frq_text(std::int64_t hz) {
+  std::string s = frq_text(hz);
+  return s.substr(s.find_first_not_of(' '));
+}
+
+class Importer {
+ public:
+  explicit Importer(const Blok& base) : base_(base), work_(base) {}
+
+  void header(const csv::Row& row) {
+    if (row.cells.size() != kColumns) {
+      error(row.line, 0, "в заголовке " + std::to_string(row.cells.size()) + " столбцов, нужно " +
+                             std::to_string(kColumns));
+      return;
+    }
+    for (int c = 0; c < kColumns; ++c)
+      if (row.cells[static_cast<std::size_t>(c)] != kHeadings[static_cast<std::size_t>(c)])
+        error(row.line, c + 1, std::string("заголовок столбца должен быть «") + kHeadings[static_cast<std::size_t>(c)] +
+                                   "», а не " + in_quotes(row.cells[static_cast<std::size_t>(c)]));
+  }
+
+  void channel_row(const csv::Row& row) {
+    line_ = row.line;
+    if (row.cells.size() != kColumns) {
+      error(line_, 0, "в строке " + std::to_string(row.cells.size()) + " ячеек, нужно " + std::to_string(kColumns));
+      return;
+    }
+    cells_ = &row.cells;
+    const std::string& number = cell(kChannel);
+    int n = 0;
+    for (int k = 1; k <= kChannelCount; ++k)
+      if (number == std::to_string(k)) n = k;
+    if (n == 0) {
+      error(line_, kChannel + 1, "номер канала " + in_quotes(number) + " — нужно число от 1 до 16");
+      return;
+    }
+    if (const auto seen = rows_.find(n); seen != rows_.end()) {
+      error(line_, kChannel + 1, "канал " + std::to_string(n) + " уже был в строке " + std::to_string(seen->second));
+      return;
+    }
+    rows_[n] = line_;
+    flag(n, kOff, ChannelFlag::on, csv::parse_yes_no, "yes или no", true);
+    flag(n, kInhibit, ChannelFlag::tx_enabled, csv::parse_yes_no, "yes или no", true);
+    flag(n, kShift, ChannelFlag::shift, csv::parse_on_off, "on или off", false);
+    flag(n, kWidth, ChannelFlag::narrow, csv::parse_narrow, "12.5 или 25", false);
+    flag(n, kScan, ChannelFlag::scan_skip, csv::parse_on_off, "on или off", true);
+    flag(n, kBusy, ChannelFlag::busy_lock, csv::parse_on_off, "on или off", false);
+    frequency(n, kRxFreq, Dir::rx);
+    frequency(n, kTxFreq, Dir::tx);
+    tone(n, kRxTone, Dir::rx);
+    tone(n, kTxTone, Dir::tx);
+  }
+
+  void error(int line, int column, std::string message) {
+    if (errors_.size() < kMaxErrors) errors_.push_back({line, column, std::move(message)});
+    else truncated_ = true;
+  }
+
+  bool has_errors() const { return !errors_.empty(); }
+
+  CsvImport result() {
+    if (truncated_) errors_.push_back({line_, 0, "ошибок больше " + std::to_string(kMaxErrors) + ", остальные не показаны"});
+    CsvImport r;
+    r.ok = errors_.empty();
+    r.errors = std::move(errors_);
+    r.channels = static_cast<int>(rows_.size());
+    if (r.ok) r.blok = work_;
+    return r;
+  }
+
+ private:
+  const std::string& cell(int c) const { return (*cells_)[static_cast<std::size_t>(c)]; }
+
+  // `inverse`: the column shows the opposite of the bit ("Канал выключен" ticked = channel-on clear).
+  void flag(int n, int c, ChannelFlag f, std::optional<bool> (*parse)(std::string_view), const char* expected,
+            bool inverse) {
+    const auto v = parse(cell(c));
+    if (!v) {
+      error(line_, c + 1, in_quotes(cell(c)) + " — нужно " + expected);
+      return;
+    }
+    set_channel_flag(work_, n, f, *v != inverse);
+  }
+
+  void frequency(int n, int c, Dir d) {
+    const auto hz = csv::parse_frequency_cell(cell(c));
+    if (!hz) {
+      error(line_, c + 1, "частота " + in_quotes(cell(c)) + " — нужно число мегагерц с точкой, например 150.012500");
+      return;
+    }
+    if (*hz == frequency_hz(base_, n, d)) return;  // the base's own value, whatever its steps
+    const auto limits = band_limits(band_code(base_));
+    if (!limits) {
+      error(line_, c + 1, "частоту нельзя проверить: в исходном наборе неизвестный диапазон (код " +
+                              std::to_string(band_code(base_)) + ")");
+      return;
+    }
+    const FrqResult r = store_frq(work_, n, d, *hz, *limits);
+    if (r.what == FrqStore::nothing_entered)
+      error(line_, c + 1, "частота не указана");
+    else if (r.what == FrqStore::out_of_range)
+      error(line_, c + 1, "частота " + trimmed_frq_text(*hz) + " вне диапазона " + trimmed_frq_text(limits->lower) +
+                              " – " + trimmed_frq_text(limits->upper) + " МГц");
+  }
+
+  void tone(int n, int c, Dir d) {
+    const auto t = csv::parse_tone_cell(cell(c));
+    if (!t) {
+      error(line_, c + 1, "субтон " + in_quotes(cell(c)) +
+                              " не из таблиц: нужно off, тон CTCSS от 67.0 до 254.1 или код DCS вида D023N / D023I");
+      return;
+    }
+    if (t->canonical == csv::tone_cell(base_, n, d)) return;  // as the base holds it, bytes and all
+    if (!t->choice) {
+      error(line_, c + 1, "субтон " + in_quotes(cell(c)) +
+                              " не из таблиц; такое значение можно только оставить, как в исходном наборе");
+      return;
+    }
+    if (const ToneStoreResult r = store_tone(work_, n, d, *t->choice); !r.ok) error(line_, c + 1, r.error);
+  }
+
+  const Blok& base_;
+  Blok work_;
+  std::vector<CsvError> errors_;
+  bool truncated_ = false;
+  std::map<int, int> rows_;  // channel -> line of its row
+  const std::vector<std::string>* cells_ = nullptr;
+  int line_ = 0;
+};
+
+bool blank(const csv::Row& row) {
+  for (const auto& c : row.cells)
+    if (!c.empty()) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string export_csv(const Blok& b) {
+  std::string out;
+  for (int c = 0; c < kColumns; ++c) out += std::string(c ? "," : "") + kHeadings[static_cast<std::size_t>(c)];
+  out += "\r\n";
+  for (int n = 1; n <= kChannelCount; ++n) {
+    const std::array<std::string, kColumns> cells{
+        std::to_string(n),
+        yes_no(!channel_flag(b, n, ChannelFlag::on)),
+        yes_no(!channel_flag(b, n, ChannelFlag::tx_enabled)),
+        csv::frequency_cell(b, n, Dir::rx),
+        csv::tone_cell(b, n, Dir::rx),
+        csv::frequency_cell(b, n, Dir::tx),
+        csv::tone_cell(b, n, Dir::tx),
+        on_off(channel_flag(b, n, ChannelFlag::shift)),
+        channel_flag(b, n, ChannelFlag::narrow) ? "12.5" : "25",
+        on_off(!channel_flag(b, n, ChannelFlag::scan_skip)),
+        on_off(channel_flag(b, n, ChannelFlag::busy_lock))};
+    for (int c = 0; c < kColumns; ++c) out += (c ? "," : "") + cells[static_cast<std::size_t>(c)];
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::string csv_error_text(const CsvError& e) {
+  std::string where = "строка " + std::to_string(e.line);
+  if (e.column > 0) where += ", столбец " + std::to_string(e.column);
+  return where + ": " + e.message;
+}
+
+CsvImport import_csv(std::string_view text, const Blok& base) {
+  Importer importer(base);
+  if (text.size() > kMaxCsvFileSize) {
+    importer.error(1, 0, "файл больше 1 МБ — это не таблица каналов");
+    return importer.result();
+  }
+  const csv::ReadResult read = csv::read_csv(text);
+  if (read.open_quote) {
+    importer.error(read.open_quote->first, read.open_quote->second, "кавычка открыта и не закрыта до конца файла");
+    return importer.result();
+  }
+  bool header_seen = false;
+  for (const csv::Row& row : read.rows) {
+    if (blank(row)) continue;
+    if (!header_seen) {
+      header_seen = true;
+      importer.header(row);
+      // With the columns in doubt every cell below would be misread: report the header alone.
+      if (importer.has_errors()) return importer.result();
+      continue;
+    }
+    importer.channel_row(row);
+  }
+  if (!header_seen) importer.error(1, 0, "файл пуст: нет даже строки заголовка");
+  return importer.result();
+}
+
+FileResult load_csv_file(const std::filesystem::path& path, std::string& out) {
+  std::string text;
+  if (FileResult r = read_file_prefix(path, kMaxCsvFileSize + 1, text); !r.ok) return r;
+  if (text.size() > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
+  out = std::move(text);
+  return {};
+}
+
+FileResult save_csv_file(const std::filesystem::path& path, std::string_view text) {
+  return write_file_atomically(path, text);
+}
+
+}  // namespace tirel

@@ -1,0 +1,48 @@
+#include "ui/help_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "prompt/prompter.h"
+#include "ui/texts.h"
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(QString::fromUtf8("Справка — ПО Тирель-12"));
+  resize(640, 560);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(false);
+  column->addWidget(browser_);
+}
+
+QStringList HelpWindow::help_candidates(const QString& working_folder) {
+  const QString name = QString::fromUtf8(tirel::text::kHelpFile);
+  const QString beside = QCoreApplication::applicationDirPath();
+  return {QDir(working_folder).filePath(name), QDir(beside).filePath(name),
+          QDir::cleanPath(beside + QStringLiteral("/../share/tirel12/") + name)};
+}
+
+bool HelpWindow::show_contents(const QString& working_folder) {
+  const QStringList candidates = help_candidates(working_folder);
+  for (const QString& path : candidates) {
+    if (!QFileInfo(path).isFile()) continue;
+    browser_->setSource(QUrl::fromLocalFile(path));
+    browser_->scrollToAnchor(QStringLiteral("contents"));
+    show();
+    raise();
+    activateWindow();
+    return true;
+  }
+  QStringList shown;
+  for (const QString& path : candidates) shown << QDir::toNativeSeparators(path);
+  tirel::prompter().message(parentWidget(), QMessageBox::Warning, QString::fromUtf8(tirel::text::kHelpCaption),
+                            QString::fromUtf8(tirel::text::kHelpMissing).arg(shown.join(QLatin1Char('\r'))),
+                            QMessageBox::Ok);
+  return false;
+}

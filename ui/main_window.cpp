@@ -1,0 +1,214 @@
+// The main window's frame: start-up, menu, tool bar, band bar, pages, status bar and close.
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "blok/default_blok.h"
+#include "files/config_ini.h"
+#include "ui/help_window.h"
+#include "ui/o_progr.h"
+#include "ui/texts.h"
+#include "ui/tool_icons.h"
+
+namespace {
+
+constexpr int kClientWidth = 636;
+constexpr int kClientHeight = 479;
+
+QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TForm1::TForm1(const QString& working_folder, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      working_folder_(QDir::cleanPath(working_folder)) {
+  // The window is laid out for MS Sans Serif 8; where it is missing, a face of the same width.
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                              QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setWindowTitle(qs(tirel::text::kMainCaption));
+
+  QDir().mkdir(save_folder());
+  read_config();
+
+  build_menu_and_tools();
+  build_frame();
+  connect_channel_actions();
+
+  limits_ = tirel::kStartupLimits;
+  remembered_band_ = tirel::kStartupBand;
+  blok_ = tirel::new_blok(tirel::kStartupBand);
+  set_current_file_name({});
+  print_wind_blok();
+  PageControl1->setFocus();
+
+  stop_usb_polling = 0;
+  status_blink = 0;
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(1000);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  Timer1->start();
+  Timer1Timer();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::create_dialogs() {
+  Form11 = new TForm11(this);
+}
+
+void TForm1::build_frame() {
+  auto* client = new QWidget(this);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  auto* column = new QVBoxLayout(client);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  column->addWidget(findChild<QToolBar*>(QStringLiteral("ToolBar1")));
+  column->addWidget(build_band_bar());
+
+  PageControl1 = new QTabWidget(client);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  QFont bold = font();
+  bold.setBold(true);
+  PageControl1->tabBar()->setFont(bold);
+  PageControl1->addTab(build_channel_page(), qs(tirel::text::kPageChannels));
+  PageControl1->addTab(build_settings_page(), qs(tirel::text::kPageSettings));
+  PageControl1->setCurrentIndex(0);
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page == 1) TabSheet2Show();
+  });
+  column->addWidget(PageControl1, 1);
+
+  StatusBar1 = new QStatusBar(client);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  status_panel0_ = new QLabel(StatusBar1);
+  status_panel0_->setFixedWidth(120);
+  status_panel0_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  status_panel1_ = new QLabel(StatusBar1);
+  status_panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  status_panel1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  StatusBar1->addWidget(status_panel0_);
+  StatusBar1->addWidget(status_panel1_, 1);
+  column->addWidget(StatusBar1);
+
+  setCentralWidget(client);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm1::build_menu_and_tools() {
+  using tirel::ToolIcon;
+  using tirel::tool_icon;
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = bar->addMenu(qs("Файл"));
+  QAction* n2 = file->addAction(tool_icon(ToolIcon::new_file), qs("Новый"), this, &TForm1::N2Click);
+  QAction* n3 = file->addAction(tool_icon(ToolIcon::open), qs("Открыть"), this, &TForm1::N3Click);
+  file->addSeparator();
+  QAction* n5 = file->addAction(tool_icon(ToolIcon::save), qs("Сохранить"), this, [this] { N5Click(); });
+  file->addAction(qs("Сохранить как ..."), this, [this] { N6Click(); });
+  file->addSeparator();
+  QAction* n8 = file->addAction(tool_icon(ToolIcon::print), qs("Печать"), this, &TForm1::N8Click);
+  file->addSeparator();
+  file->addAction(tool_icon(ToolIcon::exit), qs("Выход"), this, &TForm1::N10Click);
+
+  QMenu* ops = bar->addMenu(qs("Операции"));
+  QAction* n12 = ops->addAction(tool_icon(ToolIcon::read_radio), qs("Чтение"), this, &TForm1::N12Click);
+  QAction* n13 = ops->addAction(tool_icon(ToolIcon::write_radio), qs("Запись"), this, &TForm1::N13Click);
+
+  QMenu* options = bar->addMenu(qs("Опции"));
+  options->addAction(qs("Параметры каналов"), this, &TForm1::N15Click);
+  options->addAction(qs("Основные настройки"), this, &TForm1::N16Click);
+
+  // "Программатор" is a top-level item without a submenu: a click runs it at once.
+  QAction* n18 = bar->addAction(qs("Программатор"));
+  connect(n18, &QAction::triggered, this, &TForm1::N18Click);
+
+  QMenu* help = bar->addMenu(qs("Помощь"));
+  QAction* n20 = help->addAction(qs("Справка"), this, &TForm1::N20Click);
+  n20->setShortcut(QKeySequence(Qt::Key_F1));
+  n20->setShortcutContext(Qt::WindowShortcut);
+  help->addAction(qs("О программе"), this, &TForm1::N21Click);
+
+  const std::pair<QAction*, const char*> names[] = {{n2, "N2"},   {n3, "N3"},   {n5, "N5"},  {n8, "N8"},
+                                                    {n12, "N12"}, {n13, "N13"}, {n18, "N18"}, {n20, "N20"}};
+  for (const auto& [action, name] : names) action->setObjectName(QString::fromLatin1(name));
+
+  auto* tools = new QToolBar(this);
+  tools->setObjectName(QStringLiteral("ToolBar1"));
+  tools->setMovable(false);
+  tools->setFloatable(false);
+  tools->setFixedHeight(28);
+  tools->setIconSize(QSize(16, 16));
+  tools->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  auto add_tool = [&](QAction* menu_item, const char* hint) {
+    auto* button = new QAction(menu_item->icon(), qs(hint), tools);
+    button->setToolTip(qs(hint));
+    connect(button, &QAction::triggered, menu_item, &QAction::trigger);
+    tools->addAction(button);
+  };
+  auto add_gap = [&](int width) {
+    auto* gap = new QWidget(tools);
+    gap->setFixedWidth(width);
+    tools->addWidget(gap);
+  };
+  add_gap(4);
+  add_tool(n2, "Новый файл");
+  add_tool(n3, "Открыть файл");
+  add_tool(n5, "Сохранить файл");
+  add_gap(4);
+  tools->addSeparator();
+  add_tool(n8, "Печать параметров");
+  add_gap(4);
+  tools->addSeparator();
+  add_tool(n12, "Чтение параметров");
+  add_tool(n13, "Запись параметров");
+}
+
+QString TForm1::programmer_status() const { return status_panel0_->text(); }
+void TForm1::set_programmer_status(const QString& text) { status_panel0_->setText(text); }
+QString TForm1::current_file_name() const { return status_panel1_->text(); }
+void TForm1::set_current_file_name(const QString& path) { status_panel1_->setText(path); }
+
+void TForm1::N10Click() { close(); }
+
+void TForm1::N15Click() { PageControl1->setCurrentIndex(0); }
+
+void TForm1::N16Click() { PageControl1->setCurrentIndex(1); }
+
+void TForm1::N20Click() {
+  if (!help_window_) help_window_ = new HelpWindow(this);
+  help_window_->show_contents(working_folder_);
+}
+
+void TForm1::N21Click() {
+  if (!Form11) Form11 = new TForm11(this);
+  Form11->exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!closed_) FormClose();
+  closed_ = true;
+  event->accept();
+}
+
+void TForm1::FormClose() {
+  if (modified()) save_izm();
+  write_config_at_close();
+}
