@@ -1,11 +1,20 @@
 // The programming software of the Тирель-12 radio.
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
+#include <cstring>
+
+#include "blok/report_params.h"
 
 #include "app/startup.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+  // Answered before anything else: no lock, no window, no files.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("%s\n%s\n", tirel::kProgramLine, tirel::kVersionLine);
+    return 0;
+  }
   QApplication app(argc, argv);
   tirel::SingleInstance instance;
   tirel::StartupOptions options;

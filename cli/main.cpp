@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "blok/bands.h"
+#include "blok/report_params.h"
 #include "cli/commands.h"
 
 namespace tirel::cli {
@@ -36,7 +37,7 @@ constexpr Command kCommands[] = {
 };
 
 void print_help(std::ostream& out) {
-  out << "Использование: tirel12-cli КОМАНДА [АРГУМЕНТЫ]\n\nКоманды:\n";
+  out << "Использование: tirel12-cli КОМАНДА [АРГУМЕНТЫ]\n       tirel12-cli --version\n\nКоманды:\n";
   for (const Command& c : kCommands) out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
   out << "\nДиапазоны:\n";
   for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
@@ -55,6 +56,10 @@ int run(std::span<char*> argv) {
   const std::string_view name = argv[1];
   if (is_help(name)) {
     print_help(std::cout);
+    return kExitOk;
+  }
+  if (name == "--version") {
+    std::cout << kProgramLine << '\n' << kVersionLine << '\n';
     return kExitOk;
   }
   for (const Command& c : kCommands) {

@@ -1,10 +1,12 @@
 #pragma once
 // The main window's captions and messages, in one place for the window and its tests.
+#include "blok/report_params.h"
+
 namespace tirel::text {
 
-inline constexpr const char* kAppTitle = "ПО Тирель-12";
-inline constexpr const char* kVersion = "Версия 1.1";
-inline constexpr const char* kMainCaption = "ПО Тирель-12   Версия 1.1";
+inline constexpr const char* kAppTitle = kProgramLine;
+inline constexpr const char* kVersion = kVersionLine;
+inline constexpr const char* kMainCaption = kWindowCaption;
 
 inline constexpr const char* kAlreadyRunning = "Программа уже запущена!";
 inline constexpr const char* kAlreadyRunningCaption = "Ошибка";
