@@ -107,19 +107,5 @@ TEST_F(CsvCommands, CancelledDialogsAndUnreadableFilesLeaveTheSetAlone) {
   EXPECT_FALSE(w.modified());
 }
 
-TEST_F(CsvCommands, MenuCommandsRunFromTheFileMenu) {
-  TForm1& w = open_window();
-  QAction* exp = w.findChild<QAction*>(QStringLiteral("NCsvExport"));
-  QAction* imp = w.findChild<QAction*>(QStringLiteral("NCsvImport"));
-  ASSERT_NE(exp, nullptr);
-  ASSERT_NE(imp, nullptr);
-  prompter.save_names = {path("Save/m.csv")};
-  exp->trigger();
-  EXPECT_EQ(prompter.save_dialogs, 1);
-  EXPECT_FALSE(read_file(path("Save/m.csv")).isEmpty());
-  imp->trigger();
-  EXPECT_EQ(prompter.open_dialogs, 1);
-}
-
 }  // namespace
 }  // namespace tirel::test
