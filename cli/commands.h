@@ -13,5 +13,6 @@ int cmd_import_csv(Invocation& inv);
 int cmd_diff(Invocation& inv);
 int cmd_read(Invocation& inv);
 int cmd_write(Invocation& inv);
+int cmd_verify(Invocation& inv);
 
 }  // namespace tirel::cli

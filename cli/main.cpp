@@ -26,7 +26,12 @@ constexpr Command kCommands[] = {
      "различия двух наборов словами; код выхода 0 — одинаковы, 1 — различаются, 2 — ошибка", cmd_diff},
     {"read", "--port PORT -o FILE", "прочитать радиостанцию через кабель программатора в файл (PORT: /dev/ttyUSB0 или COM1)",
      cmd_read},
-    {"write", "--port PORT FILE", "записать файл в радиостанцию через кабель программатора", cmd_write},
+    {"write", "--port PORT FILE [--verify] [--decimal-separator C]",
+     "записать файл в радиостанцию через кабель программатора; с --verify затем прочитать её и сверить с файлом",
+     cmd_write},
+    {"verify", "--port PORT FILE [--decimal-separator C]",
+     "прочитать радиостанцию и сверить с файлом: код выхода 0 — соответствует, 1 — различается или не прочитана",
+     cmd_verify},
     {"print", "FILE --pdf OUT.pdf [--decimal-separator C]", "лист параметров для печати в файл PDF (A4, одна страница)",
      cmd_print},
 };

@@ -39,16 +39,27 @@ bool RadioLink::open_port() {
 }
 
 bool RadioLink::read(const std::function<void(const ReadBuffer&)>& apply) {
+  return run_read(read_buffer_, [&](const ReadBuffer& rb) {
+    if (apply) apply(rb);
+    show_message(msg::kReadDone);
+  });
+}
+
+bool RadioLink::read_for_check(const std::function<void(const ReadBuffer&)>& check) {
+  ReadBuffer scratch;
+  return run_read(scratch, check);
+}
+
+bool RadioLink::run_read(ReadBuffer& rb, const std::function<void(const ReadBuffer&)>& done) {
   lock_.blok_btn(window_);
   const std::uint8_t polling = stop_usb_polling_;
   if (programmer_mode_ == 0) stop_usb_polling_ = 1;  // no look at the USB bus while the cable works
   bool ok = false;
   if (open_port()) {
-    ok = read_radio(port_, waits_, *progress_, read_buffer_) == ExchangeResult::ok;
+    ok = read_radio(port_, waits_, *progress_, rb) == ExchangeResult::ok;
     if (ok) {
       progress_->hide();
-      if (apply) apply(read_buffer_);
-      show_message(msg::kReadDone);
+      if (done) done(rb);
     } else {
       show_message(msg::kReadFailed);
       progress_->hide();

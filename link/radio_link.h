@@ -26,6 +26,10 @@ class RadioLink {
   // Reads the radio. On success `apply` gets the records (to put them into the window's blok
   // and redraw) before the success message; on any failure nothing is applied.
   bool read(const std::function<void(const ReadBuffer&)>& apply);
+  // Reads the radio into a scratch buffer for a check: neither the window's blok nor its read
+  // buffer changes. On success `check` gets the records while the window is still locked; a
+  // failure is told as a read's failure.
+  bool read_for_check(const std::function<void(const ReadBuffer&)>& check);
   // Writes `b` into the radio; `b` is not changed.
   bool write(const Blok& b);
   // The programmer selection dialog, modal.
@@ -44,6 +48,8 @@ class RadioLink {
   // Opens the port of the programmer in force; false when the exchange cannot even begin
   // (USB cable missing, already told to the user).
   bool open_port();
+  // The read's frame: lock, open, exchange into `rb`; `done` runs on success, before the unlock.
+  bool run_read(ReadBuffer& rb, const std::function<void(const ReadBuffer&)>& done);
 
   QWidget* window_;
   std::int32_t& programmer_mode_;

@@ -31,7 +31,8 @@ void on_signal(int) { g_stop = 1; }
 const char* const kUsage =
     "usage: tirel12-sim [--link PATH] [--memory FILE.t12 | --default-band N] [--band CODE] [--model CODE]\n"
     "                   [--fault silent|one-byte|stop-after=N|wrong-model|wrong-band|lowercase-ok|\n"
-    "                            byte-per-record|vanish=N] [--save FILE] [--log FILE]\n";
+    "                            byte-per-record|vanish=N] [--save FILE] [--log FILE]\n"
+    "                   [--corrupt-record R]   (a write stores record R with its first data byte changed)\n";
 
 bool parse_fault(const std::string& f, sim::Options& o, bool& wrong_band) {
   auto count = [&](const char* prefix) -> bool {
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
       else if (a == "--model") opt.model_code = std::stoi(next());
       else if (a == "--save") save_file = next();
       else if (a == "--log") log_file = next();
+      else if (a == "--corrupt-record") opt.corrupt_record = std::stoi(next());
       else if (a == "--fault") {
         const std::string f = next();
         if (!parse_fault(f, opt, wrong_band)) throw std::invalid_argument("unknown fault " + f);

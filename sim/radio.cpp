@@ -124,6 +124,11 @@ void Radio::take_record() {
   const int r = address / 8 + 1;
   if (p[0] == 'W' && p[3] == 8 && address % 8 == 0 && r >= 1 && r <= tirel::kRecordCount) {
     for (int i = 0; i < tirel::kRecordSize; ++i) memory_[static_cast<std::size_t>(tirel::record_offset(r) + i)] = p[i];
+    if (r == opt_.corrupt_record) {
+      // A radio whose memory took the record wrongly: the lowest bit of its first data byte flips.
+      memory_[static_cast<std::size_t>(tirel::data_offset(r, 0))] ^= 0x01;
+      log("corrupted record " + std::to_string(r));
+    }
   } else {
     log("bad record");
   }

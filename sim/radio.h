@@ -27,6 +27,7 @@ struct Options {
   int model_code = 2;
   Fault fault = Fault::none;
   int fault_count = 0;
+  int corrupt_record = 0;  // a write stores this record (1..128) with data byte 0 changed; 0: none
 };
 
 class Radio {

@@ -134,6 +134,9 @@ void TForm1::build_menu_and_tools() {
   QAction* n5 = file->addAction(tool_icon(ToolIcon::save), qs("Сохранить"), this, [this] { N5Click(); });
   file->addAction(qs("Сохранить как ..."), this, [this] { N6Click(); });
   file->addSeparator();
+  file->addAction(qs("Экспорт в CSV…"), this, &TForm1::CsvExportClick)->setObjectName(QStringLiteral("NCsvExport"));
+  file->addAction(qs("Импорт из CSV…"), this, &TForm1::CsvImportClick)->setObjectName(QStringLiteral("NCsvImport"));
+  file->addSeparator();
   QAction* n8 = file->addAction(tool_icon(ToolIcon::print), qs("Печать"), this, &TForm1::N8Click);
   file->addSeparator();
   file->addAction(tool_icon(ToolIcon::exit), qs("Выход"), this, &TForm1::N10Click);
@@ -141,6 +144,8 @@ void TForm1::build_menu_and_tools() {
   QMenu* ops = bar->addMenu(qs("Операции"));
   QAction* n12 = ops->addAction(tool_icon(ToolIcon::read_radio), qs("Чтение"), this, &TForm1::N12Click);
   QAction* n13 = ops->addAction(tool_icon(ToolIcon::write_radio), qs("Запись"), this, &TForm1::N13Click);
+  ops->addSeparator();
+  ops->addAction(qs("Сверка с радиостанцией"), this, &TForm1::VerifyClick)->setObjectName(QStringLiteral("NVerify"));
 
   QMenu* options = bar->addMenu(qs("Опции"));
   options->addAction(qs("Параметры каналов"), this, &TForm1::N15Click);

@@ -85,6 +85,8 @@ class TForm1 : public QMainWindow {
   QString working_folder() const { return working_folder_; }
   QString save_folder() const { return working_folder_ + QStringLiteral("/Save"); }
   QString config_path() const { return working_folder_ + QStringLiteral("/config.ini"); }
+  // Where every read and write leaves a copy of the parameter set.
+  QString backup_folder() const { return save_folder() + QStringLiteral("/backup"); }
 
   // Widgets other parts of the program work with.
   QComboBox* ComboBox1 = nullptr;
@@ -125,6 +127,9 @@ class TForm1 : public QMainWindow {
   void N18Click();        // Программатор
   void N20Click();        // Справка
   void N21Click();        // О программе
+  void VerifyClick();     // Сверка с радиостанцией
+  void CsvExportClick();  // Экспорт в CSV…
+  void CsvImportClick();  // Импорт из CSV…
   void Timer1Timer();
   void TabSheet2Show();
 
@@ -170,6 +175,8 @@ class TForm1 : public QMainWindow {
   void write_config_at_close();
   void FormClose();
   void warn_config_not_saved(const QString& error);
+  // Saves the blok as a backup of a read or a write; a failure is told once a run and stops nothing.
+  void back_up(bool after_read);
 
   QString working_folder_;
   tirel::Blok blok_{};
@@ -178,6 +185,7 @@ class TForm1 : public QMainWindow {
   int remembered_band_ = tirel::kStartupBand;
   std::uint8_t modified_ = 0;
   bool config_warned_ = false;
+  bool backup_warned_ = false;
   bool closed_ = false;
 
   std::array<QCheckBox*, tirel::kChannelCount> off_boxes_{};

@@ -6,7 +6,7 @@
 
 void TForm1::N12Click() {
   if (!radio_) return;
-  radio_->read([this](const tirel::ReadBuffer& rb) {
+  const bool read = radio_->read([this](const tirel::ReadBuffer& rb) {
     tirel::apply_read(rb, blok_);
     if (const auto band = tirel::answered_band(rb))
       select_band(*band);
@@ -14,10 +14,13 @@ void TForm1::N12Click() {
       frq_set();
     print_wind_blok();
   });
+  if (read) back_up(true);
 }
 
 void TForm1::N13Click() {
-  if (radio_) radio_->write(blok_);
+  if (!radio_) return;
+  back_up(false);
+  radio_->write(blok_);
 }
 
 void TForm1::N18Click() {

@@ -145,6 +145,7 @@ TEST_F(FirstStart, MenuAndToolBarOfferEveryCommand) {
   for (QAction* a : w.menuBar()->actions()[0]->menu()->actions()) file_items << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file_items, (QStringList{QString::fromUtf8("Новый"), QString::fromUtf8("Открыть"), "-",
                                      QString::fromUtf8("Сохранить"), QString::fromUtf8("Сохранить как ..."), "-",
+                                     QString::fromUtf8("Экспорт в CSV…"), QString::fromUtf8("Импорт из CSV…"), "-",
                                      QString::fromUtf8("Печать"), "-", QString::fromUtf8("Выход")}));
   EXPECT_EQ(w.menuBar()->actions()[3]->menu(), nullptr);  // "Программатор" runs at once
   QAction* help = w.findChild<QAction*>(QStringLiteral("N20"));
