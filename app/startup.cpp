@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "prompt/prompter.h"
+#include "ui/dialog_place.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
 #include "ui/texts.h"
@@ -25,6 +26,7 @@ std::unique_ptr<TForm1> start_program(SingleInstance& instance, const StartupOpt
     return nullptr;
   }
 
+  use_program_font();
   auto main_window = std::make_unique<TForm1>(options.working_folder);
   main_window->create_dialogs();
   return main_window;
