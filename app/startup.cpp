@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "prompt/prompter.h"
 #include "ui/dialog_place.h"
@@ -10,7 +13,22 @@
 
 namespace tirel {
 
+bool use_russian_toolkit_texts() {
+  static QTranslator* installed = nullptr;
+  if (installed) return true;
+  auto* toolkit = new QTranslator(QCoreApplication::instance());
+  if (!toolkit->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete toolkit;
+    return false;
+  }
+  QCoreApplication::installTranslator(toolkit);
+  installed = toolkit;
+  return true;
+}
+
 std::unique_ptr<TForm1> start_program(SingleInstance& instance, const StartupOptions& options) {
+  use_russian_toolkit_texts();
   if (!instance.acquire()) {
     prompter().message(nullptr, QMessageBox::Critical, QString::fromUtf8(text::kAlreadyRunningCaption),
                        QString::fromUtf8(text::kAlreadyRunning), QMessageBox::Ok);
