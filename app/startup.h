@@ -15,6 +15,10 @@ struct StartupOptions {
   DriveClassifier classify = classify_drive;  // tests give their own
 };
 
+// The toolkit's own texts (message box buttons, the file dialogs) in Russian like the rest of
+// the program, from Qt's translations (qt6-translations-l10n); false when they are not installed.
+bool use_russian_toolkit_texts();
+
 // Checks the single-instance claim and the working folder's drive, telling the user when the
 // start is refused, and otherwise builds the main window and its dialogs (not yet shown).
 // Nothing is created on the disk when the start is refused.

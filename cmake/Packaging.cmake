@@ -21,6 +21,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for the Tirel-12 two
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins, libftdi1-2, fonts-liberation")
+# Qt's own texts (message box buttons, file dialogs) in Russian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME "tirel12_${PROJECT_VERSION}_amd64.deb")
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
+#include "ui/grid_font.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -83,10 +85,14 @@ QWidget* TForm1::build_channel_page() {
   StringGrid101->setAutoScroll(false);
   StringGrid101->setTextElideMode(Qt::ElideNone);
   StringGrid101->setWordWrap(false);
-  QFont bold = font();
-  bold.setBold(true);
-  StringGrid101->setFont(bold);
-  for (int c = 0; c < 9; ++c) StringGrid101->setColumnWidth(c, kColumnWidths[c] + 1);
+  // The cell's text keeps the style's focus margin on either side.
+  const int text_margin = 2 * (StringGrid101->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid101) + 1);
+  std::array<int, tirel::kGridColumns> room{};
+  for (int c = 0; c < 9; ++c) {
+    StringGrid101->setColumnWidth(c, kColumnWidths[c] + 1);
+    room[static_cast<std::size_t>(c)] = kColumnWidths[c] - text_margin;
+  }
+  StringGrid101->setFont(tirel::grid_font(font(), room));
   const QColor fixed_colour = palette().color(QPalette::Button);
   for (int r = 0; r < 16; ++r) {
     StringGrid101->setRowHeight(r, kRowPitch);

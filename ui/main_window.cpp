@@ -15,11 +15,13 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "blok/default_blok.h"
 #include "files/config_ini.h"
 #include "link/port_names.h"
 #include "link/radio_link.h"
+#include "ui/dialog_place.h"
 #include "ui/help_window.h"
 #include "ui/o_progr.h"
 #include "ui/texts.h"
@@ -34,6 +36,18 @@ constexpr int kClientHeight = 479;
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// The programmer panel is 120 pixels wide, or as wide as its longest text needs, so that
+// "USB-Программатор не подключен" is read whole.
+int programmer_panel_width(const QLabel& panel) {
+  const QFontMetrics metrics(panel.font());
+  int text = 0;
+  for (const QString& s : {qs(tirel::kUsbMissingText), qs(tirel::kUsbConnectedText),
+                           qs(tirel::kComProgrammerText) + QStringLiteral("256")})
+    text = std::max(text, metrics.horizontalAdvance(s));
+  const int margins = 2 * panel.frameWidth() + 2 * panel.margin() + 6;
+  return std::max(120, text + margins);
+}
+
 }  // namespace
 
 TForm1::TForm1(const QString& working_folder, QWidget* parent)
@@ -41,10 +55,8 @@ TForm1::TForm1(const QString& working_folder, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       working_folder_(QDir::cleanPath(working_folder)) {
   // The window is laid out for MS Sans Serif 8; where it is missing, a face of the same width.
-  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                             {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                              QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  tirel::install_font_stand_ins();
+  setFont(tirel::dialog_font());
   setWindowTitle(qs(tirel::text::kMainCaption));
 
   QDir().mkdir(save_folder());
@@ -109,8 +121,8 @@ void TForm1::build_frame() {
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(false);
   status_panel0_ = new QLabel(StatusBar1);
-  status_panel0_->setFixedWidth(120);
   status_panel0_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  status_panel0_->setFixedWidth(programmer_panel_width(*status_panel0_));
   status_panel1_ = new QLabel(StatusBar1);
   status_panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   status_panel1_->setTextInteractionFlags(Qt::TextSelectableByMouse);

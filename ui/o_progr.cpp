@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/dialog_place.h"
 #include "ui/texts.h"
 #include "ui/tool_icons.h"
 
@@ -12,6 +13,7 @@ TForm11::TForm11(QWidget* parent)
   setObjectName(QStringLiteral("Form11"));
   setWindowTitle(QString::fromUtf8("О программе"));
   setFixedSize(328, 169);
+  setFont(tirel::dialog_font());
   setModal(true);
 
   auto* picture = new QLabel(this);

@@ -5,6 +5,8 @@
 TForm10::TForm10(QWidget* main_window)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), main_window_(main_window) {
   setFixedSize(336, 69);
+  // A window of its own: it takes the main window's face, not the desktop's.
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(8, 12, 260, 16);

@@ -65,6 +65,17 @@ TEST_F(Startup, FirstCopyInAnEmptyFolderGetsItsWindowAndFolders) {
   EXPECT_EQ(QCoreApplication::applicationName(), QString::fromUtf8("ПО Тирель-12"));
 }
 
+TEST_F(Startup, MessageBoxButtonsAndFileDialogsSpeakRussian) {
+  const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+  const auto save = [] { return QCoreApplication::translate("QFileDialog", "File &name:"); };
+  SingleInstance instance;
+  auto window = start_program(instance, options());
+  ASSERT_NE(window, nullptr);
+  if (!use_russian_toolkit_texts()) GTEST_SKIP() << "Qt's Russian translations (qt6-translations-l10n) are not installed";
+  EXPECT_EQ(yes().remove(QLatin1Char('&')), QString::fromUtf8("Да"));
+  EXPECT_NE(save(), QStringLiteral("File &name:"));
+}
+
 TEST_F(Startup, FolderNotOnAFixedDiskIsRefusedAndNothingIsCreated) {
   for (DriveKind kind : {DriveKind::removable, DriveKind::network, DriveKind::optical, DriveKind::ram,
                          DriveKind::unknown}) {
