@@ -75,26 +75,27 @@ int main(int argc, char** argv) {
 
   const long rss_before = resident_kb();
   WindowSoak window(args.value(QStringLiteral("sim")));
+  auto run_window = [&](const Plan& p) {
+    const Outcome o = window.run(p.op, *p.fault, rng);
+    tally.add(o);
+    print_outcome(++done, total, o);
+  };
+  // A good read and a good write first: what they load once (fonts, the progress window's
+  // paint, the serial port's plumbing) is not growth.
+  run_window({Op::read, &all[0]});
+  run_window({Op::write, &all[0]});
+  QApplication::processEvents();
+  const long rss_start = resident_kb();
+  const int files_start = open_files();
+
   // The command-line runs go on in the background while the window waits for its radios.
   for (int i = window_runs; i < total; ++i) {
     const Plan p = random_plan();
     cli.add(p.op, *p.fault, rng);
   }
-
-  // A good read and a good write first: what they load once (fonts, the progress window's
-  // paint, the serial port's plumbing) is not growth.
-  long rss_start = 0;
-  int files_start = 0;
-  for (int i = 0; i < window_runs; ++i) {
-    const Plan p = i == 0 ? Plan{Op::read, &all[0]} : i == 1 ? Plan{Op::write, &all[0]} : random_plan();
-    const Outcome o = window.run(p.op, *p.fault, rng);
-    tally.add(o);
-    print_outcome(++done, total, o);
+  for (int i = 2; i < window_runs; ++i) {
+    run_window(random_plan());
     QApplication::processEvents();
-    if (i == 1) {
-      rss_start = resident_kb();
-      files_start = open_files();
-    }
   }
   while (!cli.idle()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QApplication::processEvents();
