@@ -86,8 +86,13 @@ void CliSoak::start_more() {
         o.message = good_end ? out.trimmed() : err.trimmed();
         o.right_message = status == QProcess::NormalExit && (code == 0) == good_end && o.message.contains(text);
         if (status != QProcess::NormalExit) o.problem = QStringLiteral("tirel12-cli crashed");
-        if (good_end && o.op == Op::read && QFile(run->dir.filePath(QStringLiteral("read.t12"))).size() != 1536)
-          o.problem = QStringLiteral("no 1536-byte file after a good read");
+        // The radio held the default set of band 1; a good read brings exactly that back.
+        Blok got{};
+        const bool read_back =
+            load_param_file(run->dir.filePath(QStringLiteral("read.t12")).toStdString(), got).ok && got == new_blok(1);
+        if (good_end && o.op == Op::read && !read_back) o.problem = QStringLiteral("the file read is not the radio's set");
+        if (!good_end && o.op == Op::read && QFile::exists(run->dir.filePath(QStringLiteral("read.t12"))))
+          o.problem = QStringLiteral("a failed read left a file");
         QTimer::singleShot(0, [this, run, o] { finish(run, o); });
       });
       QObject::connect(&run->cli, &QProcess::errorOccurred, &run->cli, [this, run](QProcess::ProcessError e) {

@@ -15,10 +15,11 @@ void Tally::print() const {
   const char* columns[] = {"cli read", "cli write", "window read", "window write"};
   std::printf("\n%-16s", "fault");
   for (const char* c : columns) std::printf("%14s", c);
-  std::printf("   (right/seen)\n");
+  std::printf("%8s   (right/seen)\n", "all");
   for (const Fault& f : faults()) {
     const auto row = counts_.find(f.name);
     std::printf("%-16s", f.name);
+    int all_seen = 0, all_right = 0;
     for (const char* c : columns) {
       int seen = 0, right = 0;
       if (row != counts_.end()) {
@@ -30,8 +31,10 @@ void Tally::print() const {
       char cell[32];
       std::snprintf(cell, sizeof cell, "%d/%d%s", right, seen, right == seen ? "" : " !");
       std::printf("%14s", cell);
+      all_seen += seen;
+      all_right += right;
     }
-    std::printf("\n");
+    std::printf("%5d/%-3d\n", all_right, all_seen);
   }
 }
 

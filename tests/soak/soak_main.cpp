@@ -3,6 +3,7 @@
 // Tells how each fault ended, what the program's memory did, and exits 1 on any wrong end.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QElapsedTimer elapsed;
+  elapsed.start();
   QCommandLineParser args;
   args.setApplicationDescription(QStringLiteral("Reads and writes against misbehaving simulated radios."));
   args.addHelpOption();
@@ -112,6 +115,6 @@ int main(int argc, char** argv) {
               rss_before, rss_start, rss_end, growth, memory_ok ? "ok" : "GREW");
   std::printf("open files:   %d after the first read and write, %d at the end %s\n", files_start, files_end,
               files_end <= files_start ? "ok" : "MORE");
-  std::printf("wrong ends:   %d of %d\n", tally.wrong(), total);
+  std::printf("wrong ends:   %d of %d, in %.0f s\n", tally.wrong(), total, elapsed.elapsed() / 1000.0);
   return tally.wrong() == 0 && memory_ok && files_end <= files_start ? 0 : 1;
 }

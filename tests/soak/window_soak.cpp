@@ -50,6 +50,8 @@ Outcome WindowSoak::run(Op op, const Fault& f, std::mt19937& rng) {
     return o;
   }
 
+  // The radio holds the window's own set, so no exchange, good or bad, may change the blok.
+  const Blok before = w.blok();
   prompts_.messages.clear();
   QElapsedTimer clock;
   clock.start();
@@ -68,6 +70,7 @@ Outcome WindowSoak::run(Op op, const Fault& f, std::mt19937& rng) {
   o.window_enabled = w.isEnabled();
   o.port_closed = !holds_open(terminal);
   if (w.Form10->isVisible()) o.problem = QStringLiteral("the progress window stayed up");
+  if (w.blok() != before) o.problem = QStringLiteral("the blok changed");
   sim.stop();
   return o;
 }
