@@ -1,7 +1,6 @@
 #include "link/exchanges.h"
 
 #include "blok/layout.h"
-#include "link/messages.h"
 
 namespace tirel {
 
@@ -9,7 +8,7 @@ namespace {
 
 // "rEAD" or "pROGRAM" up to four times, until the radio answers two bytes within 200 ms.
 // Returns false when every attempt went unanswered or the device went away.
-bool handshake(Port& port, LinkWaits& waits, const QByteArray& command, QByteArray& answer) {
+bool handshake(Port& port, Waits& waits, const QByteArray& command, QByteArray& answer) {
   for (int attempt = 0; attempt < wire::kAttempts; ++attempt) {
     port.send(command);
     waits.arm_timeout(wire::kAnswerTimeoutMs);
@@ -17,8 +16,8 @@ bool handshake(Port& port, LinkWaits& waits, const QByteArray& command, QByteArr
     while (answer.size() < 2) {
       std::uint8_t byte = 0;
       const auto got = waits.wait_byte(port, byte);
-      if (got == LinkWaits::Byte::lost) return false;
-      if (got == LinkWaits::Byte::timed_out) break;
+      if (got == Waits::Byte::lost) return false;
+      if (got == Waits::Byte::timed_out) break;
       answer.append(static_cast<char>(byte));
     }
     if (answer.size() == 2) return true;
@@ -34,7 +33,7 @@ ExchangeResult finish(Port& port, ExchangeResult r) {
 
 }  // namespace
 
-ExchangeResult read_radio(Port& port, LinkWaits& waits, ProgressSink& progress, ReadBuffer& rb) {
+ExchangeResult read_radio(Port& port, Waits& waits, ProgressSink& progress, ReadBuffer& rb) {
   waits.pause(wire::kOpenSettleMs);
   port.purge();
   if (!handshake(port, waits, wire::kReadCommand, rb.answer)) return finish(port, ExchangeResult::failed);
@@ -45,7 +44,7 @@ ExchangeResult read_radio(Port& port, LinkWaits& waits, ProgressSink& progress, 
   for (int p = 1; p <= wire::kReadRecords; ++p) {
     for (int i = 0; i < kRecordSize; ++i) {
       std::uint8_t byte = 0;
-      if (waits.wait_byte(port, byte) != LinkWaits::Byte::arrived) return finish(port, ExchangeResult::failed);
+      if (waits.wait_byte(port, byte) != Waits::Byte::arrived) return finish(port, ExchangeResult::failed);
       rb.records[static_cast<std::size_t>((p - 1) * kRecordSize + i)] = byte;
     }
     progress.advance(p, wire::percent_text(p, wire::kReadRecords));
@@ -53,7 +52,7 @@ ExchangeResult read_radio(Port& port, LinkWaits& waits, ProgressSink& progress, 
   return finish(port, ExchangeResult::ok);
 }
 
-ExchangeResult write_radio(Port& port, LinkWaits& waits, ProgressSink& progress, const Blok& b) {
+ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b) {
   waits.pause(wire::kOpenSettleMs);
   port.purge();
   QByteArray answer;
@@ -72,14 +71,14 @@ ExchangeResult write_radio(Port& port, LinkWaits& waits, ProgressSink& progress,
     // A cable pulled mid-write would otherwise leave the user waiting out the whole window.
     if (port.lost()) return finish(port, ExchangeResult::failed);
     if (s.check_timeout && waits.timed_out()) return finish(port, ExchangeResult::failed);
-    LinkWaits::process_pending();
+    waits.process_pending();
   }
 
   // Whatever the radio sent since its handshake answer is taken as its final word.
   QByteArray final_answer;
   while (final_answer.size() < 2) {
     std::uint8_t byte = 0;
-    if (waits.wait_byte(port, byte) != LinkWaits::Byte::arrived) return finish(port, ExchangeResult::failed);
+    if (waits.wait_byte(port, byte) != Waits::Byte::arrived) return finish(port, ExchangeResult::failed);
     final_answer.append(static_cast<char>(byte));
   }
   return finish(port, final_answer == wire::kWriteDone ? ExchangeResult::ok : ExchangeResult::failed);

@@ -18,9 +18,9 @@ enum class ExchangeResult {
 
 // Reads the radio's 57 records into `rb`. The caller applies them (apply_read) only when
 // the result is ok; on failure `rb` may hold part of the new records.
-[[nodiscard]] ExchangeResult read_radio(Port& port, LinkWaits& waits, ProgressSink& progress, ReadBuffer& rb);
+[[nodiscard]] ExchangeResult read_radio(Port& port, Waits& waits, ProgressSink& progress, ReadBuffer& rb);
 
 // Writes the blok's 56 records into the radio. The blok is not changed.
-[[nodiscard]] ExchangeResult write_radio(Port& port, LinkWaits& waits, ProgressSink& progress, const Blok& b);
+[[nodiscard]] ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b);
 
 }  // namespace tirel

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "link/progress_sink.h"
+
 namespace tirel {
 
 struct LinkMessage {
@@ -32,11 +34,6 @@ inline constexpr LinkMessage kUsbCableMissing{
     "USB-Программатор не подключен.\rПодключите кабель программатора или выберите COM-программатор\r"
     "в меню \"Программатор\"."};
 }  // namespace msg
-
-inline constexpr const char* kReadCaption = "Чтение";
-inline constexpr const char* kReadLabel = "Чтение данных из радиостанции :";
-inline constexpr const char* kWriteCaption = "Запись";
-inline constexpr const char* kWriteLabel = "Запись данных в радиостанцию :";
 
 // The warning of a port that will not open: caption and text for port number n.
 inline constexpr const char* kPortWarningCaption = "Предупреждение";

@@ -5,6 +5,12 @@
 
 namespace tirel {
 
+// What the progress window says during a read and a write.
+inline constexpr const char* kReadCaption = "Чтение";
+inline constexpr const char* kReadLabel = "Чтение данных из радиостанции :";
+inline constexpr const char* kWriteCaption = "Запись";
+inline constexpr const char* kWriteLabel = "Запись данных в радиостанцию :";
+
 class ProgressSink {
  public:
   virtual ~ProgressSink() = default;

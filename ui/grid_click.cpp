@@ -7,13 +7,15 @@
 namespace tirel {
 
 GridClickFilter::GridClickFilter(QTableWidget* table, std::function<void(int, int)> on_click)
-    : QObject(table), table_(table), on_click_(std::move(on_click)) {
-  table_->viewport()->installEventFilter(this);
+    : QObject(table), table_(table), viewport_(table->viewport()), on_click_(std::move(on_click)) {
+  viewport_->installEventFilter(this);
   table_->installEventFilter(this);
 }
 
 bool GridClickFilter::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == table_->viewport()) {
+  // Compared with the viewport kept from the start: while the table is being destroyed its
+  // viewport still sends events here, and the table is no longer a table to ask.
+  if (watched == viewport_) {
     switch (e->type()) {
       case QEvent::MouseButtonPress: {
         const auto* m = static_cast<QMouseEvent*>(e);

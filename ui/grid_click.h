@@ -26,6 +26,7 @@ class GridClickFilter : public QObject {
   void fire_on_selected();
 
   QTableWidget* table_;
+  QObject* viewport_;
   std::function<void(int, int)> on_click_;
   bool pressed_on_cell_ = false;
 };
