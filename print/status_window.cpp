@@ -20,6 +20,7 @@ StatusWindow::StatusWindow(QWidget* parent, const QString& title) : QDialog(pare
 void StatusWindow::show_page(const QString& pattern, int page) {
   label_->setText(QString(pattern).replace("%p", QString::number(page)));
   if (!isVisible()) show();
+  emit line_shown(label_->text());
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -14,6 +14,9 @@ class StatusWindow final : public QDialog {
   void show_page(const QString& pattern, int page);
   QString text() const;
 
+ signals:
+  void line_shown(const QString& line);
+
  private:
   QLabel* label_;
 };

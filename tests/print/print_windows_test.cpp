@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include "blok/default_blok.h"
 #include "fixed_setup.h"
 #include "pdf_words.h"
+#include "print/status_window.h"
 #include "print/report_project.h"
 #include "print/sheet_command.h"
 #include "scripted_prompter.h"
@@ -48,21 +50,31 @@ void when_window_opens(const QString& title, std::function<void(QWidget*)> act, 
   timer->start(20);
 }
 
-// Records what every window titled "Подготовка" said while it was shown.
+// Records every line a window titled "Подготовка" shows, from the moment it is first shown.
 class StatusWatcher : public QObject {
  public:
   QStringList lines;
   StatusWatcher() { qApp->installEventFilter(this); }
   ~StatusWatcher() override { qApp->removeEventFilter(this); }
   bool eventFilter(QObject* o, QEvent* e) override {
-    if (e->type() == QEvent::Paint || e->type() == QEvent::Show) {
-      auto* w = qobject_cast<QWidget*>(o);
-      if (w && w->window()->windowTitle() == "Подготовка")
-        if (auto* label = w->window()->findChild<QLabel*>("statusLine"); label && lines.value(lines.size() - 1) != label->text())
-          lines << label->text();
+    if (e->type() == QEvent::Show) {
+      auto* w = qobject_cast<print::StatusWindow*>(o);
+      if (w && w->windowTitle() == "Подготовка") {
+        if (!watched_.contains(w)) {
+          watched_.insert(w);
+          connect(w, &print::StatusWindow::line_shown, this, [this](const QString& line) { add(line); });
+        }
+        add(w->text());
+      }
     }
     return false;
   }
+
+ private:
+  void add(const QString& line) {
+    if (lines.value(lines.size() - 1) != line) lines << line;
+  }
+  QSet<QObject*> watched_;
 };
 
 class PrintWindows : public ::testing::Test {
