@@ -12,6 +12,7 @@
 #include "scripted_prompter.h"
 #include "sim_radio.h"
 #include "ui/main_window.h"
+#include "window_on_sim.h"
 
 namespace tirel {
 namespace {
@@ -19,18 +20,9 @@ namespace {
 using test::ScriptedPrompter;
 using test::SimRadio;
 
-// A window in a folder of its own whose config.ini puts COM1 on the simulated radio.
-struct Station {
-  QTemporaryDir folder;
-  std::unique_ptr<TForm1> window;
-  explicit Station(const QString& com1) {
-    QFile ini(folder.filePath("config.ini"));
-    EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Ports]\r\nCOM1=" + com1.toUtf8() + "\r\n");
-    ini.close();
-    window = std::make_unique<TForm1>(folder.path());
-    window->create_dialogs();
-  }
+// The window on the simulated radio, with its backup folder at hand.
+struct Station : test::WindowOnSim {
+  using WindowOnSim::WindowOnSim;
   QStringList backups(const QString& pattern) const {
     return QDir(window->backup_folder()).entryList({pattern}, QDir::Files, QDir::Name);
   }

@@ -13,6 +13,7 @@
 #include "scripted_prompter.h"
 #include "sim_radio.h"
 #include "ui/main_window.h"
+#include "window_on_sim.h"
 #include "ui/progress.h"
 
 namespace tirel {
@@ -21,19 +22,7 @@ namespace {
 using test::ScriptedPrompter;
 using test::SimRadio;
 
-// A window in a folder of its own whose config.ini puts COM1 on the simulated radio.
-struct Program {
-  QTemporaryDir folder;
-  std::unique_ptr<TForm1> window;
-  explicit Program(const QString& com1) {
-    QFile ini(folder.filePath("config.ini"));
-    EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Ports]\r\nCOM1=" + com1.toUtf8() + "\r\n");
-    ini.close();
-    window = std::make_unique<TForm1>(folder.path());
-    window->create_dialogs();
-  }
-};
+using Program = test::WindowOnSim;
 
 TEST(WindowRead, RadioMemoryBandAndLimitsShowAndRecords67To88StayWhileTheWindowWaits) {
   QTemporaryDir dir;
