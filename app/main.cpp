@@ -6,6 +6,7 @@
 
 #include "blok/report_params.h"
 
+#include "app/file_handover.h"
 #include "app/startup.h"
 #include "ui/main_window.h"
 
@@ -17,10 +18,16 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   tirel::SingleInstance instance;
+  // Started with a file while a copy runs: that copy opens it, and this one ends quietly.
+  const QString file = tirel::file_argument(QCoreApplication::arguments());
+  if (!file.isEmpty() && !instance.acquire() && tirel::hand_over_file(tirel::handover_socket(), file)) return 0;
   tirel::StartupOptions options;
   options.working_folder = QDir::currentPath();
   std::unique_ptr<TForm1> main_window = tirel::start_program(instance, options);
   if (!main_window) return 1;
+  tirel::FileReceiver receiver(tirel::handover_socket(),
+                               [w = main_window.get()](const QString& f) { w->open_from_outside(f); });
   main_window->show();
+  if (!file.isEmpty()) main_window->open_from_outside(file);
   return app.exec();
 }

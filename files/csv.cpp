@@ -2,6 +2,8 @@
 
 #include <array>
 #include <map>
+#include <optional>
+#include <utility>
 
 #include "blok/bands.h"
 #include "blok/frequency.h"
@@ -18,6 +20,7 @@ namespace {
 
 // The columns in the order of the window's table, with its check boxes first.
 enum Column { kChannel, kOff, kInhibit, kRxFreq, kRxTone, kTxFreq, kTxTone, kShift, kWidth, kScan, kBusy, kColumns };
+static_assert(kColumns == kCsvColumnCount);
 
 constexpr std::array<const char*, kColumns> kHeadings{
     "№",           "Канал выключен", "Запрет передачи", "Частота ПРМ (МГц)", "Субтон ПРМ",
@@ -89,7 +92,9 @@ class Importer {
                                    "», а не " + in_quotes(row.cells[static_cast<std::size_t>(c)]));
   }
 
-  void channel_row(const csv::Row& row) {
+  // `into`: the channel the row goes to whatever its number cell says (pasted rows); 0 takes
+  // the channel from that cell.
+  void channel_row(const csv::Row& row, int into = 0) {
     line_ = row.line;
     if (row.cells.size() != kColumns) {
       error(line_, 0, "в строке " + std::to_string(row.cells.size()) + " ячеек, нужно " + std::to_string(kColumns));
@@ -97,8 +102,8 @@ class Importer {
     }
     cells_ = &row.cells;
     const std::string& number = cell(kChannel);
-    int n = 0;
-    for (int k = 1; k <= kChannelCount; ++k)
+    int n = into;
+    for (int k = 1; k <= kChannelCount && into == 0; ++k)
       if (number == std::to_string(k)) n = k;
     if (n == 0) {
       error(line_, kChannel + 1, "номер канала " + in_quotes(number) + " — нужно число от 1 до 16");
@@ -204,14 +209,14 @@ bool blank(const csv::Row& row) {
   return true;
 }
 
-}  // namespace
-
-std::string export_csv(const Blok& b) {
+std::string header_line() {
   std::string out;
   for (int c = 0; c < kColumns; ++c) out += std::string(c ? "," : "") + kHeadings[static_cast<std::size_t>(c)];
-  out += "\r\n";
-  for (int n = 1; n <= kChannelCount; ++n) {
-    const std::array<std::string, kColumns> cells{
+  return out + "\r\n";
+}
+
+std::string channel_line(const Blok& b, int n) {
+  const std::array<std::string, kColumns> cells{
         std::to_string(n),
         yes_no(!channel_flag(b, n, ChannelFlag::on)),
         yes_no(!channel_flag(b, n, ChannelFlag::tx_enabled)),
@@ -223,11 +228,20 @@ std::string export_csv(const Blok& b) {
         channel_flag(b, n, ChannelFlag::narrow) ? "12.5" : "25",
         on_off(!channel_flag(b, n, ChannelFlag::scan_skip)),
         on_off(channel_flag(b, n, ChannelFlag::busy_lock))};
-    for (int c = 0; c < kColumns; ++c) out += (c ? "," : "") + cells[static_cast<std::size_t>(c)];
-    out += "\r\n";
-  }
+  std::string out;
+  for (int c = 0; c < kColumns; ++c) out += (c ? "," : "") + cells[static_cast<std::size_t>(c)];
+  return out + "\r\n";
+}
+
+}  // namespace
+
+std::string export_csv(const Blok& b) {
+  std::string out = header_line();
+  for (int n = 1; n <= kChannelCount; ++n) out += channel_line(b, n);
   return out;
 }
+
+std::string export_csv_channel(const Blok& b, int n) { return header_line() + channel_line(b, n); }
 
 std::string csv_error_text(const CsvError& e) {
   std::string where = "строка " + std::to_string(e.line);
@@ -235,19 +249,30 @@ std::string csv_error_text(const CsvError& e) {
   return where + ": " + e.message;
 }
 
-CsvImport import_csv(std::string_view text, const Blok& base) {
-  Importer importer(base);
+namespace {
+
+// The rows of a text that is small enough and has no quote left open; none after an error.
+std::optional<csv::ReadResult> read_rows(std::string_view text, Importer& importer) {
   if (text.size() > kMaxCsvFileSize) {
     importer.error(1, 0, "файл больше 1 МБ — это не таблица каналов");
-    return importer.result();
+    return std::nullopt;
   }
-  const csv::ReadResult read = csv::read_csv(text);
+  csv::ReadResult read = csv::read_csv(text);
   if (read.open_quote) {
     importer.error(read.open_quote->first, read.open_quote->second, "кавычка открыта и не закрыта до конца файла");
-    return importer.result();
+    return std::nullopt;
   }
+  return read;
+}
+
+}  // namespace
+
+CsvImport import_csv(std::string_view text, const Blok& base) {
+  Importer importer(base);
+  const auto read = read_rows(text, importer);
+  if (!read) return importer.result();
   bool header_seen = false;
-  for (const csv::Row& row : read.rows) {
+  for (const csv::Row& row : read->rows) {
     if (blank(row)) continue;
     if (!header_seen) {
       header_seen = true;
@@ -259,6 +284,29 @@ CsvImport import_csv(std::string_view text, const Blok& base) {
     importer.channel_row(row);
   }
   if (!header_seen) importer.error(1, 0, "файл пуст: нет даже строки заголовка");
+  return importer.result();
+}
+
+CsvImport import_csv_rows(std::string_view text, const Blok& base, int first_channel) {
+  Importer importer(base);
+  const auto read = read_rows(text, importer);
+  if (!read) return importer.result();
+  int next = first_channel;
+  bool first = true;
+  for (const csv::Row& row : read->rows) {
+    if (blank(row)) continue;
+    if (std::exchange(first, false) && !row.cells.empty() && row.cells[0] == kHeadings[kChannel]) {
+      importer.header(row);
+      if (importer.has_errors()) return importer.result();
+      continue;
+    }
+    if (next > kChannelCount) {
+      importer.error(row.line, 0, "строк больше, чем каналов от " + std::to_string(first_channel) + " до 16");
+      break;
+    }
+    importer.channel_row(row, next++);
+  }
+  if (next == first_channel && !importer.has_errors()) importer.error(1, 0, "нет ни одной строки канала");
   return importer.result();
 }
 

@@ -12,10 +12,15 @@
 
 namespace tirel {
 
+// Cells in every row of the channel table's CSV: the number, the two boxes and the eight columns.
+inline constexpr std::size_t kCsvColumnCount = 11;
+
 // All sixteen channels, off and inhibited ones included, with every value the blok holds.
 // Frequencies are megahertz with a point and six decimals; sub-tones "off", "67.0", "D023N",
 // "D023I", or "raw:T:VVVV" (type and value in hex) for what the tables cannot name.
 std::string export_csv(const Blok& b);
+// The header and the row of channel n alone: one channel as a spreadsheet takes it.
+std::string export_csv_channel(const Blok& b, int n);
 
 struct CsvError {
   int line;    // 1-based line of the file where the row starts
@@ -38,6 +43,12 @@ struct CsvImport {
 // same bytes back. Every cell is checked first; with any error nothing is entered. Channels
 // without a row stay as in the base.
 [[nodiscard]] CsvImport import_csv(std::string_view text, const Blok& base);
+
+// Rows of the channel table pasted into channels `first_channel`, `first_channel` + 1, ... in
+// order, whatever their number cells say; a header row first is checked and may be left out.
+// Every cell is checked as import_csv checks it; with any error, or more rows than channels
+// below, nothing is entered.
+[[nodiscard]] CsvImport import_csv_rows(std::string_view text, const Blok& base, int first_channel);
 
 // A CSV file for the channel table is small; anything much larger is not one.
 inline constexpr std::uintmax_t kMaxCsvFileSize = 1 << 20;

@@ -24,6 +24,7 @@
 #include "ui/dialog_place.h"
 #include "ui/help_window.h"
 #include "ui/o_progr.h"
+#include "ui/recent_files_menu.h"
 #include "ui/texts.h"
 #include "ui/tool_icons.h"
 #include "ui/vvod.h"
@@ -144,14 +145,22 @@ void TForm1::build_menu_and_tools() {
   QAction* n3 = file->addAction(tool_icon(ToolIcon::open), qs("Открыть"), this, &TForm1::N3Click);
   file->addSeparator();
   QAction* n5 = file->addAction(tool_icon(ToolIcon::save), qs("Сохранить"), this, [this] { N5Click(); });
-  file->addAction(qs("Сохранить как ..."), this, [this] { N6Click(); });
+  QAction* n6 = file->addAction(qs("Сохранить как ..."), this, [this] { N6Click(); });
   file->addSeparator();
   file->addAction(qs("Экспорт в CSV…"), this, &TForm1::CsvExportClick)->setObjectName(QStringLiteral("NCsvExport"));
   file->addAction(qs("Импорт из CSV…"), this, &TForm1::CsvImportClick)->setObjectName(QStringLiteral("NCsvImport"));
   file->addSeparator();
   QAction* n8 = file->addAction(tool_icon(ToolIcon::print), qs("Печать"), this, &TForm1::N8Click);
-  file->addSeparator();
-  file->addAction(tool_icon(ToolIcon::exit), qs("Выход"), this, &TForm1::N10Click);
+  QAction* before_exit = file->addSeparator();
+  QAction* n10 = file->addAction(tool_icon(ToolIcon::exit), qs("Выход"), this, &TForm1::N10Click);
+  const std::pair<QAction*, QKeySequence> keys[] = {
+      {n2, Qt::CTRL | Qt::Key_N}, {n3, Qt::CTRL | Qt::Key_O},  {n5, Qt::CTRL | Qt::Key_S},
+      {n6, Qt::CTRL | Qt::SHIFT | Qt::Key_S}, {n8, Qt::CTRL | Qt::Key_P}, {n10, Qt::CTRL | Qt::Key_Q}};
+  for (const auto& [action, key] : keys) action->setShortcut(key);
+  recent_ = new RecentFilesMenu(file, before_exit, config_path(), this);
+  connect(recent_, &RecentFilesMenu::chosen, this, &TForm1::open_recent);
+
+  bar->addMenu(build_edit_menu());
 
   QMenu* ops = bar->addMenu(qs("Операции"));
   QAction* n12 = ops->addAction(tool_icon(ToolIcon::read_radio), qs("Чтение"), this, &TForm1::N12Click);
@@ -173,8 +182,9 @@ void TForm1::build_menu_and_tools() {
   n20->setShortcutContext(Qt::WindowShortcut);
   help->addAction(qs("О программе"), this, &TForm1::N21Click);
 
-  const std::pair<QAction*, const char*> names[] = {{n2, "N2"},   {n3, "N3"},   {n5, "N5"},  {n8, "N8"},
-                                                    {n12, "N12"}, {n13, "N13"}, {n18, "N18"}, {n20, "N20"}};
+  const std::pair<QAction*, const char*> names[] = {{n2, "N2"},   {n3, "N3"},   {n5, "N5"},   {n6, "N6"},
+                                                    {n8, "N8"},   {n10, "N10"}, {n12, "N12"}, {n13, "N13"},
+                                                    {n18, "N18"}, {n20, "N20"}};
   for (const auto& [action, name] : names) action->setObjectName(QString::fromLatin1(name));
 
   auto* tools = new QToolBar(this);
@@ -238,4 +248,5 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   if (modified()) save_izm();
   write_config_at_close();
+  if (const tirel::FileResult r = recent_->save(); !r.ok) warn_config_not_saved(QString::fromStdString(r.error));
 }

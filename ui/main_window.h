@@ -3,15 +3,19 @@
 // shows the blok on its two pages and runs every command of the menu and the tool bar.
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "blok/bands.h"
 #include "blok/blok.h"
 #include "blok/window_view.h"
 #include "link/programmer_status.h"
 #include "print/report_project.h"
+#include "ui/edit_history.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,6 +27,8 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class QToolBar;
+class QMenu;
+class QAction;
 
 class TForm11;
 class TForm2;
@@ -30,6 +36,7 @@ class TForm10;
 class TForm3;
 class TForm4;
 class HelpWindow;
+class RecentFilesMenu;
 namespace tirel {
 class RadioLink;
 }
@@ -133,6 +140,12 @@ class TForm1 : public QMainWindow {
   void Timer1Timer();
   void TabSheet2Show();
 
+  // The "Правка" menu: undo and redo of the user's changes, and a channel through the clipboard.
+  void UndoClick();
+  void RedoClick();
+  void CopyChannelClick();
+  void PasteChannelClick();
+
   // The channel table: a click on a cell, and the channel-off (1..16) and transmit-inhibit
   // (21..36) boxes' change and focus actions, CheckBox1Click .. CheckBox36Click and
   // CheckBox1Enter .. CheckBox36Enter by the box's number.
@@ -158,6 +171,17 @@ class TForm1 : public QMainWindow {
   // Asks whether to save a modified set before the window closes; there is no Cancel.
   void save_izm();
 
+  // Opens a parameter file as "Открыть" does once its dialog has named it: the checks, the
+  // messages, the band, a new undo history and the list of recent files. False when it failed.
+  bool open_set(const QString& name);
+  // A file named from outside (the command line, another copy of the program): the window
+  // comes to the front, asks to save a modified set, then opens it, once no dialog is open
+  // and no radio exchange runs.
+  void open_from_outside(const QString& name);
+  const tirel::EditHistory& history() const { return history_; }
+  QAction* edit_action(const char* name) const;  // "Undo", "Redo", "CopyChannel", "PasteChannel"
+  RecentFilesMenu* recent_files() const { return recent_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -177,6 +201,16 @@ class TForm1 : public QMainWindow {
   void warn_config_not_saved(const QString& error);
   // Saves the blok as a backup of a read or a write; a failure is told once a run and stops nothing.
   void back_up(bool after_read);
+  // Runs `edit` on the blok as one undo step named `label`; a step that changed nothing is no step.
+  void edit_step(const QString& label, const std::function<void()>& edit);
+  void show_step(const tirel::Blok& b);
+  void refresh_edit_items();
+  QMenu* build_edit_menu();
+  void open_pending();
+  // The set under `name` was opened or saved: it goes to the top of the recent files.
+  void remember_file(const QString& name);
+  // A file picked from the recent list; one that has gone away is reported and dropped.
+  void open_recent(const QString& name);
 
   QString working_folder_;
   tirel::Blok blok_{};
@@ -197,4 +231,16 @@ class TForm1 : public QMainWindow {
   // The radio commands with their dialogs (TForm2, TForm10); made in create_dialogs().
   std::unique_ptr<tirel::RadioLink> radio_;
   tirel::ProgrammerStatus programmer_tick_;
+
+  tirel::EditHistory history_;
+  QMenu* edit_menu_ = nullptr;
+  RecentFilesMenu* recent_ = nullptr;
+  QStringList pending_opens_;
+  // The channel last copied: its bytes, the band of its set and the text put on the clipboard.
+  struct CopiedChannel {
+    std::array<std::uint8_t, 16> data;
+    int band;
+    QString text;
+  };
+  std::optional<CopiedChannel> copied_;
 };

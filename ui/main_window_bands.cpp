@@ -8,6 +8,7 @@
 #include "blok/default_blok.h"
 #include "prompt/prompter.h"
 #include "ui/main_window.h"
+#include "ui/edit_texts.h"
 #include "ui/texts.h"
 
 QWidget* TForm1::build_band_bar() {
@@ -51,7 +52,7 @@ void TForm1::ComboBox1Change() {
         QString::fromUtf8(tirel::text::kBandQuestion), QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
       frq_set();
-      blok_ = tirel::new_blok(index);
+      edit_step(QString::fromUtf8(tirel::text::kStepBand), [&] { blok_ = tirel::new_blok(index); });
       set_current_file_name({});
     } else {
       const QSignalBlocker quiet(ComboBox1);

@@ -10,6 +10,7 @@
 #include "link/radio_link.h"
 #include "link/verify.h"
 #include "prompt/prompter.h"
+#include "ui/edit_texts.h"
 #include "ui/extra_texts.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
@@ -88,8 +89,10 @@ void TForm1::CsvImportClick() {
     return;
   }
   const int old_band = tirel::band_code(blok_);
-  blok_ = imported.blok;
-  if (tirel::band_code(blok_) != old_band) select_band(tirel::band_code(blok_));
-  print_wind_blok();
+  edit_step(qs(tirel::text::kStepCsvImport), [&] {
+    blok_ = imported.blok;
+    if (tirel::band_code(blok_) != old_band) select_band(tirel::band_code(blok_));
+    print_wind_blok();
+  });
   set_modified(true);
 }

@@ -29,6 +29,8 @@ void TForm1::N2Click() {
   if (answer == QMessageBox::Yes) {
     blok_ = tirel::new_blok(ComboBox1->currentIndex());
     set_current_file_name({});
+    history_.clear();  // undoing into the old set would put it under no name of its own
+    refresh_edit_items();
   }
   print_wind_blok();
 }
@@ -36,19 +38,32 @@ void TForm1::N2Click() {
 void TForm1::N3Click() {
   const QString name = tirel::prompter().open_file_name(this, save_folder(), qs(tirel::text::kFileFilter));
   if (!name.isEmpty()) {
-    // The file is read into a copy: a failed read leaves the blok, the band and the name as they were.
-    tirel::Blok loaded = blok_;
-    const tirel::FileResult r = tirel::load_param_file(tirel::to_path(name), loaded);
-    if (!r.ok) {
-      report_file_error(this, tirel::text::kOpenFailed, name, r.error);
-      return;
-    }
-    blok_ = loaded;
+    open_set(name);
+    return;
   }
   select_band(tirel::band_code(blok_));
   print_wind_blok();
   set_current_file_name(name);
   PageControl1->setFocus();
+}
+
+bool TForm1::open_set(const QString& name) {
+  // The file is read into a copy: a failed read leaves the blok, the band and the name as they were.
+  tirel::Blok loaded = blok_;
+  const tirel::FileResult r = tirel::load_param_file(tirel::to_path(name), loaded);
+  if (!r.ok) {
+    report_file_error(this, tirel::text::kOpenFailed, name, r.error);
+    return false;
+  }
+  blok_ = loaded;
+  history_.clear();
+  refresh_edit_items();
+  select_band(tirel::band_code(blok_));
+  print_wind_blok();
+  set_current_file_name(name);
+  remember_file(name);
+  PageControl1->setFocus();
+  return true;
 }
 
 TForm1::SaveOutcome TForm1::N5Click() {
@@ -60,6 +75,7 @@ TForm1::SaveOutcome TForm1::N5Click() {
     return SaveOutcome::failed;
   }
   set_modified(false);
+  remember_file(name);
   return SaveOutcome::saved;
 }
 
@@ -74,6 +90,7 @@ TForm1::SaveOutcome TForm1::N6Click() {
   }
   set_current_file_name(name);
   set_modified(false);
+  remember_file(name);
   return SaveOutcome::saved;
 }
 

@@ -2,17 +2,21 @@
 #include <QTimer>
 
 #include "link/radio_link.h"
+#include "ui/edit_texts.h"
 #include "ui/main_window.h"
 
 void TForm1::N12Click() {
   if (!radio_) return;
-  const bool read = radio_->read([this](const tirel::ReadBuffer& rb) {
-    tirel::apply_read(rb, blok_);
-    if (const auto band = tirel::answered_band(rb))
-      select_band(*band);
-    else
-      frq_set();
-    print_wind_blok();
+  bool read = false;
+  edit_step(QString::fromUtf8(tirel::text::kStepRead), [&] {
+    read = radio_->read([this](const tirel::ReadBuffer& rb) {
+      tirel::apply_read(rb, blok_);
+      if (const auto band = tirel::answered_band(rb))
+        select_band(*band);
+      else
+        frq_set();
+      print_wind_blok();
+    });
   });
   if (read) back_up(true);
 }

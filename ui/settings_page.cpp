@@ -100,8 +100,13 @@ void TForm1::setting_chosen(int combo, int i) {
   const tirel::Setting* s = tirel::setting_by_combo(combo);
   if (!s || i < 0 || i >= static_cast<int>(s->entries.size())) return;
   set_modified(true);
-  tirel::store_setting(blok_, *s, i);
-  print_wind_blok();
+  // The step is named after the list's label, without its colon: "уровень шумоподавителя".
+  QString label = QString::fromUtf8(s->label).remove(QLatin1Char(':')).trimmed();
+  if (!label.isEmpty()) label[0] = label[0].toLower();
+  edit_step(label, [&] {
+    tirel::store_setting(blok_, *s, i);
+    print_wind_blok();
+  });
 }
 
 void TForm1::ComboBox201Change(int i) { setting_chosen(201, i); }

@@ -12,6 +12,9 @@ for f in usr/bin/tirel12 usr/bin/tirel12-cli usr/share/applications/tirel12.desk
   [ -e "$root/$f" ] || fail "package lacks $f"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends does not name the Qt libraries"
+grep -q '^MimeType=application/x-tirel12;$' "$root/usr/share/applications/tirel12.desktop" || fail "desktop entry declares no type"
+grep -q 'exec tirel12 "$@"'"'"' tirel12 %f$' "$root/usr/share/applications/tirel12.desktop" || fail "desktop entry passes no file"
+grep -q '<glob pattern="\*.t12"/>' "$root/usr/share/mime/packages/tirel12.xml" || fail "package lacks the *.t12 type"
 
 version=$("$root/usr/bin/tirel12-cli" --version)
 [ "$version" = $'ПО Тирель-12\nВерсия 1.1' ] || fail "tirel12-cli --version printed: $version"

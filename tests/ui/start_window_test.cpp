@@ -139,18 +139,34 @@ TEST_F(FirstStart, MenuAndToolBarOfferEveryCommand) {
   TForm1& w = open_window();
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{QString::fromUtf8("Файл"), QString::fromUtf8("Операции"), QString::fromUtf8("Опции"),
-                                QString::fromUtf8("Программатор"), QString::fromUtf8("Помощь")}));
+  EXPECT_EQ(menus, (QStringList{QString::fromUtf8("Файл"), QString::fromUtf8("Правка"), QString::fromUtf8("Операции"),
+                                QString::fromUtf8("Опции"), QString::fromUtf8("Программатор"),
+                                QString::fromUtf8("Помощь")}));
   QStringList file_items;
   for (QAction* a : w.menuBar()->actions()[0]->menu()->actions()) file_items << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file_items, (QStringList{QString::fromUtf8("Новый"), QString::fromUtf8("Открыть"), "-",
                                      QString::fromUtf8("Сохранить"), QString::fromUtf8("Сохранить как ..."), "-",
                                      QString::fromUtf8("Экспорт в CSV…"), QString::fromUtf8("Импорт из CSV…"), "-",
                                      QString::fromUtf8("Печать"), "-", QString::fromUtf8("Выход")}));
-  EXPECT_EQ(w.menuBar()->actions()[3]->menu(), nullptr);  // "Программатор" runs at once
+  EXPECT_EQ(w.menuBar()->actions()[4]->menu(), nullptr);  // "Программатор" runs at once
   QAction* help = w.findChild<QAction*>(QStringLiteral("N20"));
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->shortcut(), QKeySequence(Qt::Key_F1));
+  // The file commands' keys, shown in the menu as the toolkit writes them.
+  const std::pair<const char*, const char*> keys[] = {{"N2", "Ctrl+N"}, {"N3", "Ctrl+O"},  {"N5", "Ctrl+S"},
+                                                      {"N6", "Ctrl+Shift+S"}, {"N8", "Ctrl+P"}, {"N10", "Ctrl+Q"}};
+  for (const auto& [name, key] : keys) {
+    QAction* item = w.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(item, nullptr) << name;
+    EXPECT_EQ(item->shortcut().toString(QKeySequence::PortableText), QString::fromLatin1(key)) << name;
+  }
+  QStringList edit_items;
+  for (QAction* a : w.menuBar()->actions()[1]->menu()->actions())
+    edit_items << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('\t') + a->shortcut().toString());
+  EXPECT_EQ(edit_items, (QStringList{QString::fromUtf8("Отменить\tCtrl+Z"), QString::fromUtf8("Повторить\tCtrl+Y"), "-",
+                                     QString::fromUtf8("Копировать канал\tCtrl+C"),
+                                     QString::fromUtf8("Вставить канал\tCtrl+V")}));
+  EXPECT_EQ(w.edit_action("Redo")->shortcuts().value(1), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
 
   QStringList hints;
   for (QAction* a : w.findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
