@@ -45,8 +45,10 @@ std::vector<std::string> parse_recent_files(std::string_view config_bytes) {
     }
     const std::string_view text = content(line);
     const std::size_t eq = text.find('=');
-    if (!inside || eq != 1 || text[0] < '1' || text[0] > '0' + static_cast<int>(kRecentFileCount)) continue;
-    found[static_cast<std::size_t>(text[0] - '1')] = std::string(content(text.substr(eq + 1)));
+    if (!inside || eq == std::string_view::npos) continue;
+    const std::string_view key = content(text.substr(0, eq));
+    if (key.size() != 1 || key[0] < '1' || key[0] > '0' + static_cast<int>(kRecentFileCount)) continue;
+    found[static_cast<std::size_t>(key[0] - '1')] = std::string(content(text.substr(eq + 1)));
   }
   std::vector<std::string> list;
   for (const std::string& p : found)

@@ -1,0 +1,77 @@
+// Channels copied byte for byte, and channel rows pasted as text: where they go and what is
+// refused.
+#include <gtest/gtest.h>
+
+#include "blok/default_blok.h"
+#include "files/channel_paste.h"
+
+namespace tirel {
+namespace {
+
+const std::string kHeader =
+    "№,Канал выключен,Запрет передачи,Частота ПРМ (МГц),Субтон ПРМ,Частота ПРД (МГц),Субтон ПРД,"
+    "Сдвиг частоты,Ширина канала,Сканирование,Запрет передачи на занятом канале\r\n";
+
+TEST(ChannelPaste, ChannelBytesAreTheSixteenDataBytesOfItsTwoRecords) {
+  Blok b = new_blok(1);
+  for (int i = 0; i < 24; ++i) b[static_cast<std::size_t>(24 * 15 + i)] = static_cast<std::uint8_t>(0xA0 + i);
+  const ChannelData d = channel_data(b, 16);
+  EXPECT_EQ(d, (ChannelData{0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9, 0xAA, 0xAB,
+                            0xB0, 0xB1, 0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7}));
+  Blok target = new_blok(1);
+  set_channel_data(target, 2, d);
+  const Blok fresh = new_blok(1);
+  for (int i = 0; i < kBlokSize; ++i) {
+    const int in_channel = i - 24;
+    const bool data = (in_channel >= 4 && in_channel < 12) || (in_channel >= 16 && in_channel < 24);
+    if (!data) {
+      EXPECT_EQ(target[static_cast<std::size_t>(i)], fresh[static_cast<std::size_t>(i)]) << i;
+    }
+  }
+  EXPECT_EQ(target[28], 0xA4);
+  EXPECT_EQ(target[47], 0xB7);
+  EXPECT_EQ(target[24], 0x57);  // record 3's header: W, address 0x0010, 8
+  EXPECT_EQ(target[26], 0x10);
+}
+
+TEST(ChannelPaste, OneCopiedChannelTextGoesWhereItIsPasted) {
+  Blok source = new_blok(1);
+  source[24 * 2 + 18] = 0x03;  // channel 3: 12,5 kHz and frequency shift
+  const std::string text = export_csv_channel(source, 3);
+  EXPECT_EQ(text, kHeader + "3,no,no,150.000000,off,150.000000,off,on,12.5,on,off\r\n");
+  const CsvImport r = paste_rows(text, new_blok(1), 9);
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.channels, 1);
+  EXPECT_EQ(r.blok[24 * 8 + 18], 0x03);
+  EXPECT_EQ(r.blok[24 * 2 + 18], 0x00);
+}
+
+TEST(ChannelPaste, NothingIsEnteredUnlessEveryRowFits) {
+  const Blok base = new_blok(1);
+  const struct {
+    std::string text;
+    int first;
+    std::string error;
+  } cases[] = {
+      {"", 1, "строка 1: это не строки таблицы каналов"},
+      {"1,no,no\r\n", 1, "строка 1: это не строки таблицы каналов"},
+      {kHeader, 1, "строка 1: нет ни одной строки канала"},
+      {"№,Канал,Запрет передачи,Частота ПРМ (МГц),Субтон ПРМ,Частота ПРД (МГц),Субтон ПРД,"
+       "Сдвиг частоты,Ширина канала,Сканирование,Запрет передачи на занятом канале\r\n"
+       "1,no,no,150,off,150,off,off,25,on,off\r\n",
+       1, "строка 1, столбец 2: заголовок столбца должен быть «Канал выключен», а не «Канал»"},
+      {"1,no,no,150,off,150,off,off,25,on,off\r\n1,no,no,150,off,150,off,off,25,on,off\r\n", 16,
+       "строка 2: строк больше, чем каналов от 16 до 16"},
+      {"1,no,no,150,off,150,off,off,25,on,off\r\n1,no,no,150,123.4,150,off,off,25,on,off\r\n", 1,
+       "строка 2, столбец 5: субтон «123.4» не из таблиц"},
+  };
+  for (const auto& c : cases) {
+    const CsvImport r = paste_rows(c.text, base, c.first);
+    EXPECT_FALSE(r.ok) << c.text;
+    ASSERT_FALSE(r.errors.empty()) << c.text;
+    EXPECT_EQ(csv_error_text(r.errors[0]).substr(0, c.error.size()), c.error);
+  }
+}
+
+}  // namespace
+}  // namespace tirel
