@@ -57,7 +57,8 @@ tirel::FileResult RecentFilesMenu::save() const {
 void RecentFilesMenu::rebuild() {
   for (QAction* a : items_) {
     menu_->removeAction(a);
-    a->deleteLater();
+    a->setObjectName({});
+    a->deleteLater();  // it may be the item whose click is being handled
   }
   items_.clear();
   for (qsizetype i = 0; i < files_.size(); ++i) {
