@@ -61,6 +61,7 @@ void RecentFilesMenu::rebuild() {
     a->deleteLater();  // it may be the item whose click is being handled
   }
   items_.clear();
+  if (!files_.isEmpty()) items_ << menu_->insertSeparator(before_);
   for (qsizetype i = 0; i < files_.size(); ++i) {
     QString shown = QDir::toNativeSeparators(files_[i]);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -70,5 +71,4 @@ void RecentFilesMenu::rebuild() {
     menu_->insertAction(before_, item);
     items_ << item;
   }
-  if (!items_.isEmpty()) items_ << menu_->insertSeparator(before_);
 }
