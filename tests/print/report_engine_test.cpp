@@ -1,10 +1,12 @@
 // The report engine as the print command uses it: open, parameters, execute, close, and what
 // happens when something fails on the way.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <cmath>
+#include <csignal>
 #include <QTemporaryDir>
 
 #include "blok/default_blok.h"
@@ -135,6 +137,30 @@ TEST_F(ReportEngine, UnwritableFileIsReportedAndTheNextPrintRunsOnTheOpenProject
   EXPECT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(test::pdf_page_count(pdf), 1);
   EXPECT_FALSE(project.is_open());
+}
+
+// A PDF that cannot be written in full (here a file-size limit, which binds root as well, stands in
+// for a full disk) is an error, and the file that was there stays whole.
+TEST_F(ReportEngine, APdfThatCannotBeWrittenInFullIsAnErrorAndTheOldFileStays) {
+  const QString pdf = pdf_choice("full.pdf");
+  write_file(pdf, "old sheet");
+  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  print::print_sheet(project, view, nullptr);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous_handler);
+
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(prompter.messages[0].text, "Не удаётся записать файл PDF — Файл слишком велик для этого диска: " + pdf);
+  QFile kept(pdf);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("old sheet"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "the layout and the old PDF, no temporary file";
 }
 
 TEST_F(ReportEngine, LayoutThatCannotBeLoadedIsReportedBeforeAnyWindow) {
