@@ -47,6 +47,9 @@ void print_help(std::ostream& out) {
   for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
   out << "\n--decimal-separator C задаёт десятичный разделитель в текстах субтонов "
          "(по умолчанию — разделитель системы).\n"
+         "PORT вида COMn — устройство, которое называет раздел [Ports] файла ./config.ini, иначе /dev/ttyUSB(n-1),\n"
+         "/dev/ttyACM(n-1) или /dev/ttyS(n-1).\n"
+         "Файл результата не может быть одним из входных файлов команды (кроме --base у import-csv).\n"
          "Код выхода: 0 — выполнено, 1 — ошибка файла или обмена с радиостанцией, 2 — ошибка в командной строке.\n";
 }
 
