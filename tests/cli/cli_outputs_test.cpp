@@ -2,12 +2,10 @@
 // a device left a device, and an error stream that says only what the user must read.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include <csignal>
-
+#include "../support/file_size_limit.h"
 #include "blok/default_blok.h"
 #include "files/param_file.h"
 #include "run_cli.h"
@@ -85,12 +83,8 @@ TEST(CliOutputs, ImportOntoItsOwnBaseStillUpdatesTheBaseInPlace) {
   EXPECT_NE(read_bytes(f.b), read_bytes(f.e)) << "channel 1 is off now";
 }
 
-// A write that fails half-way, as on a full disk: the file-size limit binds root too.
-void limit_file_size() {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small{1000, 1000};
-  ::setrlimit(RLIMIT_FSIZE, &small);
-}
+// A write that fails half-way, as on a full disk; the child keeps the limit until it ends.
+void limit_file_size() { static test::FileSizeLimit limit(1000); }
 
 TEST(CliOutputs, AWriteThatFailsIsAnErrorAndTheOldFileStaysWhole) {
   Files f;

@@ -58,41 +58,34 @@ TEST(WindowCheck, AfterACleanWriteTheRadioMatchesAndTheCheckChangesNothing) {
   EXPECT_TRUE(s.backups("*_read*.t12").isEmpty()) << "a check is not a read of the set";
 }
 
-TEST(WindowCheck, ARecordTheRadioTookWronglyNamesItsChannelOnly) {
-  // Record 9 is the first of channel 5's two records.
-  SimRadio sim({"--default-band", "1", "--corrupt-record", "9"});
-  ScriptedPrompter prompts;
-  Station s(sim.path());
-  TForm1& w = *s.window;
-  w.blok() = test::patterned_blok(1, 5);
-  w.print_wind_blok();
-  w.N13Click();
-  w.VerifyClick();
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  const QStringList lines = prompts.messages[1].text.split(QLatin1Char('\r'));
-  EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
-  ASSERT_EQ(lines.size(), 2) << prompts.messages[1].text.toStdString();
-  EXPECT_EQ(lines[0], QString::fromUtf8(kVerifyDiffers));
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Канал 5: частота ПРМ "))) << lines[1].toStdString();
-  EXPECT_TRUE(lines[1].contains(QStringLiteral(" → ")));
-}
-
-TEST(WindowCheck, ARecordOfTheFixedTableTakenWronglyIsToldByRecordAndByteWithTheCure) {
-  // Record 75's first data byte is 75 * 7 + 5 = 530, 0x12; the radio keeps 0x13.
-  SimRadio sim({"--default-band", "1", "--corrupt-record", "75"});
-  ScriptedPrompter prompts;
-  Station s(sim.path());
-  TForm1& w = *s.window;
-  w.blok() = test::patterned_blok(1, 5);
-  w.print_wind_blok();
-  w.N13Click();
-  w.VerifyClick();
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
-  const QStringList lines = prompts.messages[1].text.split(QLatin1Char('\r'));
-  ASSERT_EQ(lines.size(), 3) << prompts.messages[1].text.toStdString();
-  EXPECT_EQ(lines[1], QStringLiteral("Запись 75 (адрес 0250), байт данных 0: 0x12 → 0x13"));
-  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Записи 69–88 — постоянная таблица радиостанции"))) << lines[2].toStdString();
+TEST(WindowCheck, ARecordTheRadioTookWronglyIsNamedByItsChannelOrByRecordAndByte) {
+  struct Case {
+    const char* record;
+    QStringList lines;
+  } cases[] = {
+      // Record 9 is the first of channel 5's two records.
+      {"9", {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Канал 5: частота ПРМ ")}},
+      // Record 75 is in the fixed table; its first data byte is 75 * 7 + 5 = 530, 0x12, and the radio keeps 0x13.
+      {"75",
+       {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Запись 75 (адрес 0250), байт данных 0: 0x12 → 0x13"),
+        QStringLiteral("Записи 69–88 — постоянная таблица радиостанции")}},
+  };
+  for (const Case& c : cases) {
+    SimRadio sim({"--default-band", "1", "--corrupt-record", c.record});
+    ScriptedPrompter prompts;
+    Station s(sim.path());
+    TForm1& w = *s.window;
+    w.blok() = test::patterned_blok(1, 5);
+    w.print_wind_blok();
+    w.N13Click();
+    w.VerifyClick();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
+    const QStringList lines = prompts.messages[1].text.split(QLatin1Char('\r'));
+    ASSERT_EQ(lines.size(), c.lines.size()) << prompts.messages[1].text.toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      EXPECT_TRUE(lines[i].startsWith(c.lines[i])) << "record " << c.record << ": " << lines[i].toStdString();
+  }
 }
 
 TEST(WindowCheck, ARadioThatDoesNotAnswerIsAFailedReadAndNoVerdict) {

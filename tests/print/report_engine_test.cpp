@@ -1,16 +1,15 @@
 // The report engine as the print command uses it: open, parameters, execute, close, and what
 // happens when something fails on the way.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <cmath>
-#include <csignal>
 #include <QTemporaryDir>
 
 #include "blok/default_blok.h"
 #include "blok/settings.h"
+#include "file_size_limit.h"
 #include "fixed_setup.h"
 #include "pdf_words.h"
 #include "print/report_layout.h"
@@ -144,15 +143,11 @@ TEST_F(ReportEngine, UnwritableFileIsReportedAndTheNextPrintRunsOnTheOpenProject
 TEST_F(ReportEngine, APdfThatCannotBeWrittenInFullIsAnErrorAndTheOldFileStays) {
   const QString pdf = pdf_choice("full.pdf");
   write_file(pdf, "old sheet");
-  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  print::print_sheet(project, view, nullptr);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous_handler);
+  {
+    test::FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.active());
+    print::print_sheet(project, view, nullptr);
+  }
 
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].icon, QMessageBox::Critical);
