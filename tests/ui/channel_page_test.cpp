@@ -19,6 +19,7 @@
 #include "blok/layout.h"
 #include "modal.h"
 #include "scripted_prompter.h"
+#include "table_clicks.h"
 #include "ui/main_window.h"
 #include "ui/vvod.h"
 #include "ui/vvod_tona.h"
@@ -42,20 +43,12 @@ class ChannelPage : public ::testing::Test {
     grid = w->StringGrid101;
   }
   QString cell(int n, int col) { return grid->item(n - 1, col)->text(); }
-  void click(int n, int col) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(n - 1, col)).center());
-    QCoreApplication::processEvents();
-  }
-  // Clicks a cell that opens a dialog; `answer` runs on the dialog while it is open.
+  void click(int n, int col) { test::click_cell(grid, n, col); }
   template <class Dialog>
   void click_and_answer(int n, int col, std::function<void(Dialog*)> answer) {
-    when_modal<Dialog>(answer);
-    click(n, col);
+    test::click_cell_and_answer<Dialog>(grid, n, col, std::move(answer));
   }
-  void click_box(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
+  void click_box(QCheckBox* box) { test::click_check_box(box); }
 
   ScriptedPrompter prompts;
   QTemporaryDir folder;

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "modal.h"
+#include "table_clicks.h"
 #include "window_fixture.h"
 
 namespace tirel::test {
@@ -25,20 +26,12 @@ class ShownWindowTest : public WindowTest {
     grid = window->StringGrid101;
   }
 
-  void click(int n, int col, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(grid->viewport(), button, {}, grid->visualItemRect(grid->item(n - 1, col)).center());
-    QCoreApplication::processEvents();
-  }
-  // Clicks a cell that opens a dialog; `answer` runs on the dialog while it is open.
+  void click(int n, int col, Qt::MouseButton button = Qt::LeftButton) { click_cell(grid, n, col, button); }
   template <class Dialog>
   void click_and_answer(int n, int col, std::function<void(Dialog*)> answer) {
-    when_modal<Dialog>(answer);
-    click(n, col);
+    click_cell_and_answer<Dialog>(grid, n, col, std::move(answer));
   }
-  void click_box(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
+  void click_box(QCheckBox* box) { click_check_box(box); }
   void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
     // A closed dialog leaves no window active on a headless screen; the user's window is.
     window->activateWindow();
