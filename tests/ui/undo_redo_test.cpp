@@ -117,6 +117,28 @@ TEST_F(UndoRedo, EveryKindOfStepIsUndoneWithItsBandAndRedone) {
   EXPECT_EQ(grid->item(2, 1)->text(), QString::fromUtf8("  146,012500"));
 }
 
+TEST_F(UndoRedo, AFlagClickUndoneSavesTheFileUnchangedAndRedoneSavesTheFlag) {
+  TForm1& w = *window;
+  const QString file = path(QStringLiteral("Save/set.t12"));
+  ASSERT_TRUE(write_file(file, blok_bytes(new_blok(1))));
+  prompter.open_names = {file};
+  key(Qt::Key_O);
+  const QByteArray opened = read_file(file);
+  click(1, 6);
+  key(Qt::Key_Z);
+  key(Qt::Key_S);
+  EXPECT_EQ(read_file(file), opened);
+  key(Qt::Key_Y);
+  key(Qt::Key_S);
+  const QByteArray saved = read_file(file);
+  ASSERT_EQ(saved.size(), 1536);
+  EXPECT_EQ(static_cast<unsigned char>(saved[18]), 0x01);  // channel 1: 12,5 kHz
+  EXPECT_EQ(saved.left(18), opened.left(18));
+  EXPECT_EQ(saved.mid(19), opened.mid(19));
+  EXPECT_FALSE(w.modified());
+  EXPECT_EQ(prompter.save_dialogs, 0);
+}
+
 TEST_F(UndoRedo, WhatChangedNothingIsNoStep) {
   TForm1& w = *window;
   type_frequency(3, 1, "");                   // entry left empty
