@@ -46,32 +46,5 @@ TEST(ChannelPaste, OneCopiedChannelTextGoesWhereItIsPasted) {
   EXPECT_EQ(r.blok[24 * 2 + 18], 0x00);
 }
 
-TEST(ChannelPaste, NothingIsEnteredUnlessEveryRowFits) {
-  const Blok base = new_blok(1);
-  const struct {
-    std::string text;
-    int first;
-    std::string error;
-  } cases[] = {
-      {"", 1, "строка 1: это не строки таблицы каналов"},
-      {"1,no,no\r\n", 1, "строка 1: это не строки таблицы каналов"},
-      {kHeader, 1, "строка 1: нет ни одной строки канала"},
-      {"№,Канал,Запрет передачи,Частота ПРМ (МГц),Субтон ПРМ,Частота ПРД (МГц),Субтон ПРД,"
-       "Сдвиг частоты,Ширина канала,Сканирование,Запрет передачи на занятом канале\r\n"
-       "1,no,no,150,off,150,off,off,25,on,off\r\n",
-       1, "строка 1, столбец 2: заголовок столбца должен быть «Канал выключен», а не «Канал»"},
-      {"1,no,no,150,off,150,off,off,25,on,off\r\n1,no,no,150,off,150,off,off,25,on,off\r\n", 16,
-       "строка 2: строк больше, чем каналов от 16 до 16"},
-      {"1,no,no,150,off,150,off,off,25,on,off\r\n1,no,no,150,123.4,150,off,off,25,on,off\r\n", 1,
-       "строка 2, столбец 5: субтон «123.4» не из таблиц"},
-  };
-  for (const auto& c : cases) {
-    const CsvImport r = paste_rows(c.text, base, c.first);
-    EXPECT_FALSE(r.ok) << c.text;
-    ASSERT_FALSE(r.errors.empty()) << c.text;
-    EXPECT_EQ(csv_error_text(r.errors[0]).substr(0, c.error.size()), c.error);
-  }
-}
-
 }  // namespace
 }  // namespace tirel

@@ -2,11 +2,8 @@
 // kept byte for byte.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "files/config_ini.h"
 #include "files/recent_files.h"
-#include "temp_dir.h"
 
 namespace tirel {
 namespace {
@@ -35,21 +32,6 @@ TEST(RecentFiles, ListKeepsFiveNewestOnceEachAndSkipsWhatIsNotAPath) {
   EXPECT_EQ(list, (std::vector<std::string>{"/3.t12", "/6.t12", "/5.t12", "/4.t12", "/2.t12"}));
   const std::string odd = kSection + "\n3=/c.t12\n1 = /a.t12 \n2=\n6=/six.t12\n4=/a.t12\nx=/x.t12\n";
   EXPECT_EQ(parse_recent_files(odd), (std::vector<std::string>{"/a.t12", "/c.t12"}));
-}
-
-TEST(RecentFiles, WrittenIntoConfigAndReadBack) {
-  test::TempDir dir;
-  const auto config = dir / "config.ini";
-  { std::ofstream(config, std::ios::binary) << kGeneral; }
-  ASSERT_TRUE(write_recent_files(config, {"/x/one.t12"}).ok);
-  std::ifstream in(config, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(bytes, kGeneral + kSection + "\r\n1=/x/one.t12\r\n");
-  std::vector<std::string> read;
-  ASSERT_TRUE(read_recent_files(config, read).ok);
-  EXPECT_EQ(read, (std::vector<std::string>{"/x/one.t12"}));
-  ASSERT_TRUE(read_recent_files(dir / "missing.ini", read).ok);
-  EXPECT_TRUE(read.empty());
 }
 
 }  // namespace

@@ -108,6 +108,8 @@ TEST_F(ChannelClipboard, TextThatDoesNotFitChangesNothing) {
       {"1,no,no,150,off,150,off,off,25,on,off\r\n1,no,maybe,150,off,150,off,off,25,on,off\r\n", 3,
        "строка 2, столбец 3: «maybe» — нужно yes или no"},
       {"Частота 150,000 МГц", 1, "строка 1: это не строки таблицы каналов"},
+      {kHeader + "1,no,no,150,123.4,150,off,off,25,on,off\r\n", 1, "строка 2, столбец 5: субтон «123.4» не из таблиц"},
+      {kHeader, 1, "строка 1: нет ни одной строки канала"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);

@@ -202,18 +202,5 @@ TEST_F(UndoRedo, AHundredStepsAreKeptAndANewStepEndsTheRedos) {
   EXPECT_EQ(item_text("Undo"), QString::fromUtf8("Отменить: сдвиг частоты, канал 9"));
 }
 
-TEST_F(UndoRedo, LockedWindowTakesNoUndo) {
-  TForm1& w = *window;
-  click(2, 6);
-  const Blok edited = w.blok();
-  w.setEnabled(false);  // as during a radio exchange
-  w.UndoClick();
-  w.edit_action("Undo")->trigger();
-  EXPECT_EQ(w.blok(), edited);
-  w.setEnabled(true);
-  w.edit_action("Undo")->trigger();
-  EXPECT_EQ(w.blok(), new_blok(1));
-}
-
 }  // namespace
 }  // namespace tirel::test
