@@ -80,7 +80,7 @@ FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
     return io_failure(err, path);
   }
   sync_folder(target);
-  return {};
+  return Result::done();
 }
 
 FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string& out) {
@@ -107,7 +107,7 @@ FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string
   }
   ::close(fd);
   out = std::move(data);
-  return {};
+  return Result::done();
 }
 
 }  // namespace tirel

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "blok/blok.h"
-#include "files/param_file.h"
+#include "files/file_result.h"
 
 namespace tirel {
 
