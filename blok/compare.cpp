@@ -54,12 +54,6 @@ class Comparer {
   std::array<std::uint8_t, kBlokSize> explained_{};
 };
 
-std::string band_name(const Blok& b) {
-  const int code = band_code(b);
-  if (code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
-  return "неизвестный (код " + std::to_string(code) + ")";
-}
-
 const char* yes_no(bool v) { return v ? "да" : "нет"; }
 
 std::string flag_text(const Blok& b, int n, ChannelFlag f) {
@@ -93,7 +87,7 @@ std::string setting_name(const Setting& s) {
 
 Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
   Comparer cmp(a, b);
-  cmp.field("Диапазон:", band_name(a), band_name(b), {layout::Field::band_code});
+  cmp.field("Диапазон:", band_name(band_code(a)), band_name(band_code(b)), {layout::Field::band_code});
 
   struct FlagColumn {
     ChannelFlag flag;
