@@ -83,11 +83,11 @@ FileResult read_recent_files(const std::filesystem::path& config, std::vector<st
   std::error_code ec;
   if (std::filesystem::symlink_status(config, ec).type() == std::filesystem::file_type::not_found) {
     out.clear();
-    return {};
+    return FileResult::done();
   }
   if (FileResult r = read_file_prefix(config, std::numeric_limits<std::size_t>::max(), bytes); !r.ok) return r;
   out = parse_recent_files(bytes);
-  return {};
+  return FileResult::done();
 }
 
 FileResult write_recent_files(const std::filesystem::path& config, const std::vector<std::string>& paths) {
@@ -97,7 +97,7 @@ FileResult write_recent_files(const std::filesystem::path& config, const std::ve
     if (FileResult r = read_file_prefix(config, std::numeric_limits<std::size_t>::max(), bytes); !r.ok) return r;
   }
   const std::string rendered = render_recent_files(bytes, paths);
-  if (rendered == bytes) return {};
+  if (rendered == bytes) return FileResult::done();
   return write_file_atomically(config, rendered);
 }
 
