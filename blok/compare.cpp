@@ -53,12 +53,6 @@ class Comparer {
   std::array<std::uint8_t, kBlokSize> explained_{};
 };
 
-std::string band_name(const Blok& b) {
-  const int code = band_code(b);
-  if (code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
-  return "неизвестный (код " + std::to_string(code) + ")";
-}
-
 const char* yes_no(bool v) { return v ? "да" : "нет"; }
 
 std::string flag_text(const Blok& b, int n, ChannelFlag f) {
@@ -92,7 +86,7 @@ std::string setting_name(const Setting& s) {
 
 Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
   Comparer cmp(a, b);
-  cmp.field("Диапазон:", band_name(a), band_name(b), {{layout::kBandCode, 0xFF}});
+  cmp.field("Диапазон:", band_name(band_code(a)), band_name(band_code(b)), {{layout::kBandCode, 0xFF}});
 
   struct FlagColumn {
     ChannelFlag flag;

@@ -64,9 +64,26 @@ void sync_folder(const fs::path& target) {
   ::close(fd);
 }
 
+// A device or a pipe cannot be replaced by renaming; what it is stays, and the bytes go through it.
+FileResult write_through(const fs::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return io_failure(errno, path);
+  int err = 0;
+  if (!write_all(fd, bytes)) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err == 0 ? FileResult{} : io_failure(err, path);
+}
+
 }  // namespace
 
 FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
+  // What the name leads to, links followed: only a regular file may be replaced by a rename.
+  struct stat node {};
+  if (::stat(path.c_str(), &node) == 0) {
+    if (S_ISDIR(node.st_mode)) return io_failure(EISDIR, path);
+    if (S_ISCHR(node.st_mode) || S_ISFIFO(node.st_mode)) return write_through(path, bytes);
+    if (!S_ISREG(node.st_mode)) return io_failure("Указано блочное устройство или сокет, а не файл", path);
+  }
   const fs::path target = resolve_target(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
