@@ -136,17 +136,24 @@ printf '[Ports]\r\nCOM1=%s\r\n' "$radio/com1" >"$radio/config.ini"
 start_program "$radio"
 # "Запись параметров" on the tool bar, the last of its buttons.
 xdotool mousemove --window "$main_window" 170 33 click 1
-progress=
-for _ in $(seq 100); do
-  progress=$(wmctrl -lp | awk -v p="$app_pid" '$3 == p && $NF == "Запись" {print $1; exit}')
-  [ -n "$progress" ] && break
-  sleep 0.05
-done
+# A window of the program titled "Запись" other than `except`, waited for up to `tries` x 50 ms.
+window_titled_write() { # tries except
+  local w
+  for _ in $(seq "$1"); do
+    w=$(wmctrl -lp | awk -v p="$app_pid" '$3 == p && $NF == "Запись" {print $1}' | grep -v "^$2$" | head -1)
+    [ -n "$w" ] && { echo "$w"; return; }
+    sleep 0.05
+  done
+}
+owned_by_main() { # window id
+  local owner
+  owner=$(xprop -id "$1" WM_TRANSIENT_FOR | awk '{print $NF}')
+  [ -n "$owner" ] && [ "$((owner))" -eq "$((main_window))" ]
+}
+progress=$(window_titled_write 100 none)
 check "the write shows its progress window" test -n "$progress"
 if [ -n "$progress" ]; then
-  owner=$(xprop -id "$progress" WM_TRANSIENT_FOR | awk '{print $NF}')
-  check "progress window transient for the main window ($owner, main $main_window)" \
-    test "$((owner))" -eq "$((main_window))"
+  check "progress window transient for the main window" owned_by_main "$progress"
   # Its frame centred on the main window's frame.
   read -r mx my mw mh < <(frame_of "$main_window")
   read -r px py pw ph < <(frame_of "$progress")
@@ -155,17 +162,9 @@ if [ -n "$progress" ]; then
       -a $((py + ph / 2 - my - mh / 2)) -ge -1 -a $((py + ph / 2 - my - mh / 2)) -le 1
 fi
 # The success message at the end belongs to the main window as well.
-done_box=
-for _ in $(seq 300); do
-  done_box=$(wmctrl -lp | awk -v p="$app_pid" '$3 == p && $NF == "Запись" {print $1}' | grep -v "^${progress:-none}$" | head -1)
-  [ -n "$done_box" ] && break
-  sleep 0.05
-done
+done_box=$(window_titled_write 300 "${progress:-none}")
 check "the write ends with its message" test -n "$done_box"
-if [ -n "$done_box" ]; then
-  owner=$(xprop -id "$done_box" WM_TRANSIENT_FOR | awk '{print $NF}')
-  check "message box transient for the main window" test "$((owner))" -eq "$((main_window))"
-fi
+[ -n "$done_box" ] && check "message box transient for the main window" owned_by_main "$done_box"
 kill "$app_pid" 2>/dev/null
 wait "$app_pid" 2>/dev/null
 
