@@ -1,4 +1,5 @@
 // tirel12-cli read: reads the radio through the programming cable into a parameter file.
+#include "blok/bands.h"
 #include "blok/default_blok.h"
 #include "cli/commands.h"
 #include "cli/outputs.h"
@@ -30,7 +31,7 @@ int cmd_read(Invocation& inv) {
   if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, *device);
 
   // What the program holds after the same read, started afresh.
-  Blok b = new_blok(1);
+  Blok b = new_blok(kStartupBand);
   apply_read(rb, b);
   const FileResult saved = save_param_file(p.options.at("--output"), b);
   if (!saved.ok) return fail(inv, saved.error, kExitFailed);

@@ -71,7 +71,7 @@ FileResult write_through(const fs::path& path, std::string_view bytes) {
   int err = 0;
   if (!write_all(fd, bytes)) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
-  return err == 0 ? FileResult{} : io_failure(err, path);
+  return err == 0 ? Result::done() : io_failure(err, path);
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
     return io_failure(err, path);
   }
   sync_folder(target);
-  return {};
+  return Result::done();
 }
 
 FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string& out) {
@@ -132,7 +132,7 @@ FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string
   }
   ::close(fd);
   out = std::move(data);
-  return {};
+  return Result::done();
 }
 
 }  // namespace tirel

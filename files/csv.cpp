@@ -294,7 +294,7 @@ FileResult load_csv_file(const std::filesystem::path& path, std::string& out) {
   if (FileResult r = read_file_prefix(path, kMaxCsvFileSize + 1, text); !r.ok) return r;
   if (text.size() > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
   out = std::move(text);
-  return {};
+  return Result::done();
 }
 
 FileResult save_csv_file(const std::filesystem::path& path, std::string_view text) {

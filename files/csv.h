@@ -9,7 +9,7 @@
 
 #include "blok/blok.h"
 #include "files/csv_text.h"
-#include "files/param_file.h"
+#include "files/file_result.h"
 
 namespace tirel {
 

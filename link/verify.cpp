@@ -10,8 +10,6 @@
 namespace tirel {
 namespace {
 
-inline constexpr int kFixedTableFirst = 69;
-inline constexpr int kFixedTableLast = 88;
 inline constexpr int kFixedTableFirstPosition = 37;  // a read brings record 69 at position 37
 
 // The write's texts on one line: the window's message boxes break them with CR.
@@ -42,8 +40,8 @@ std::string byte_line(int r, int i, std::uint8_t in_set, std::uint8_t in_radio) 
 
 std::vector<std::string> fixed_table(const ReadBuffer& rb, const Blok& set) {
   std::vector<std::string> out;
-  for (int r = kFixedTableFirst; r <= kFixedTableLast; ++r) {
-    const int p = kFixedTableFirstPosition + (r - kFixedTableFirst);
+  for (int r = layout::kFixedTable.first; r <= layout::kFixedTable.last; ++r) {
+    const int p = kFixedTableFirstPosition + (r - layout::kFixedTable.first);
     const auto sent = record(set, r);
     for (int i = 0; i < kRecordSize; ++i) {
       const std::uint8_t got = rb.records[static_cast<std::size_t>((p - 1) * kRecordSize + i)];
