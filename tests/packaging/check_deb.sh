@@ -15,6 +15,12 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends does not na
 grep -q '^MimeType=application/x-tirel12;$' "$root/usr/share/applications/tirel12.desktop" || fail "desktop entry declares no type"
 grep -q 'exec tirel12 "$@"'"'"' tirel12 %f$' "$root/usr/share/applications/tirel12.desktop" || fail "desktop entry passes no file"
 grep -q '<glob pattern="\*.t12"/>' "$root/usr/share/mime/packages/tirel12.xml" || fail "package lacks the *.t12 type"
+dpkg-deb -f "$deb" Depends | grep -q ftdi && fail "Depends names libftdi: $(dpkg-deb -f "$deb" Depends)"
+rule=$root/lib/udev/rules.d/60-tirel12.rules
+[ -f "$rule" ] || fail "package lacks the udev rule /lib/udev/rules.d/60-tirel12.rules"
+grep -q 'ATTRS{product}=="USB-Programmer T-120K".*TAG+="uaccess".*SYMLINK+="tirel12-programmer"' "$rule" ||
+  fail "udev rule does not give the cable uaccess and /dev/tirel12-programmer"
+ldd "$root/usr/bin/tirel12" | grep -q ftdi && fail "tirel12 is linked to libftdi"
 
 version=$("$root/usr/bin/tirel12-cli" --version)
 [ "$version" = $'ПО Тирель-12\nВерсия 1.1' ] || fail "tirel12-cli --version printed: $version"
