@@ -64,7 +64,11 @@ class RowReader {
     return (*cells_)[it->second];
   }
 
-  void refuse(std::string why) { row_.refusals.push_back(std::move(why)); }
+  // A cell read for both directions is told once.
+  void refuse(std::string why) {
+    if (std::find(row_.refusals.begin(), row_.refusals.end(), why) == row_.refusals.end())
+      row_.refusals.push_back(std::move(why));
+  }
 
   // A frequency the window could store as it is: inside the band, whole 2.5 kHz steps.
   void check_frequency(std::int64_t hz, const char* what) {
