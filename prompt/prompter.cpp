@@ -32,12 +32,28 @@ class DialogPrompter final : public Prompter {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
   }
+
+  QString save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters,
+                                 const QString& default_suffix, QString& chosen) override {
+    QFileDialog dialog(parent, QString(), dir, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(default_suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    chosen = dialog.selectedNameFilter();
+    return dialog.selectedFiles().first();
+  }
 };
 
 DialogPrompter g_dialogs;
 Prompter* g_current = nullptr;
 
 }  // namespace
+
+QString Prompter::save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters,
+                                         const QString& default_suffix, QString& chosen) {
+  chosen = filters.section(QStringLiteral(";;"), 0, 0);
+  return save_file_name(parent, dir, chosen, default_suffix);
+}
 
 Prompter& prompter() { return g_current ? *g_current : g_dialogs; }
 void set_prompter(Prompter* p) { g_current = p; }

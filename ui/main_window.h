@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "blok/bands.h"
 #include "blok/blok.h"
@@ -177,6 +178,9 @@ class TForm1 : public QMainWindow {
   void warn_config_not_saved(const QString& error);
   // Saves the blok as a backup of a read or a write; a failure is told once a run and stops nothing.
   void back_up(bool after_read);
+  // "Импорт из CSV…" / "Экспорт в CSV…" for a CHIRP channel list.
+  void chirp_import(const QString& name, const std::string& text);
+  void chirp_export(const QString& name);
 
   QString working_folder_;
   tirel::Blok blok_{};
