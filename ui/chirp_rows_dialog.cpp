@@ -32,7 +32,6 @@ QString joined(const std::vector<std::string>& parts) {
 
 ChirpRowsDialog::ChirpRowsDialog(const chirp::List& list, const QString& file_name, QWidget* parent)
     : QDialog(parent),
-      list_(list),
       table_(new QTableWidget(static_cast<int>(list.rows.size()), kColumns, this)),
       first_(new QSpinBox(this)),
       count_(new QLabel(this)),

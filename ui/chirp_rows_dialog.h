@@ -31,7 +31,6 @@ class ChirpRowsDialog : public QDialog {
   void row_ticked(QTableWidgetItem* item);
   void show_count(const QString& refusal = {});
 
-  const tirel::chirp::List& list_;
   QTableWidget* table_;
   QSpinBox* first_;
   QLabel* count_;
