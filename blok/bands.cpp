@@ -16,4 +16,9 @@ std::optional<BandLimits> band_limits(int index) {
   return kBands[static_cast<std::size_t>(index)].limits;
 }
 
+std::string band_name(int code) {
+  if (code >= 0 && code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
+  return "неизвестный (код " + std::to_string(code) + ")";
+}
+
 }  // namespace tirel

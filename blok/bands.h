@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tirel {
 
@@ -26,5 +27,8 @@ inline constexpr BandLimits kStartupLimits{146000000, 174000000};
 
 // The limits of band list entry `index`; none for an index outside the list.
 std::optional<BandLimits> band_limits(int index);
+
+// The band list's text for a band code, or "неизвестный (код N)" for a code outside the list.
+std::string band_name(int code);
 
 }  // namespace tirel

@@ -28,12 +28,13 @@ class Comparer {
  public:
   Comparer(const Blok& a, const Blok& b) : a_(a), b_(b) {}
 
-  // Records a line when the texts differ and counts the field's bits as accounted for.
+  // Records a line when the texts differ and counts the fields' bits (of channel n) as accounted for.
   void field(const std::string& what, const std::string& ta, const std::string& tb,
-             std::initializer_list<layout::Bit> bits) {
+             std::initializer_list<layout::Field> fields, int n = 1) {
     if (ta == tb) return;
     lines_.push_back(what + " " + ta + kArrow + tb);
-    for (const auto& bit : bits) explained_[static_cast<std::size_t>(bit.offset)] |= bit.mask;
+    for (const layout::Field f : fields)
+      for (const layout::Bit& bit : layout::bits_of(f, n)) explained_[static_cast<std::size_t>(bit.offset)] |= bit.mask;
   }
 
   Comparison finish() {
@@ -52,12 +53,6 @@ class Comparer {
   std::vector<std::string> lines_;
   std::array<std::uint8_t, kBlokSize> explained_{};
 };
-
-std::string band_name(const Blok& b) {
-  const int code = band_code(b);
-  if (code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
-  return "неизвестный (код " + std::to_string(code) + ")";
-}
 
 const char* yes_no(bool v) { return v ? "да" : "нет"; }
 
@@ -92,7 +87,7 @@ std::string setting_name(const Setting& s) {
 
 Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
   Comparer cmp(a, b);
-  cmp.field("Диапазон:", band_name(a), band_name(b), {{layout::kBandCode, 0xFF}});
+  cmp.field("Диапазон:", band_name(band_code(a)), band_name(band_code(b)), {layout::Field::band_code});
 
   struct FlagColumn {
     ChannelFlag flag;
@@ -107,23 +102,21 @@ Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
   for (int n = 1; n <= kChannelCount; ++n) {
     const std::string ch = "Канал " + std::to_string(n) + ": ";
     for (const auto& f : kFlagsBefore)
-      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_bit(n, f.flag)});
+      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_field(f.flag)}, n);
     for (const Dir d : {Dir::rx, Dir::tx}) {
       const char* dir = d == Dir::rx ? "ПРМ" : "ПРД";
       cmp.field(ch + "частота " + dir, trimmed(blok_to_frq_str(a, n, d)), trimmed(blok_to_frq_str(b, n, d)),
-                {{layout::freq_low(n, d), 0xFF}, {layout::freq_mid(n, d), 0xFF}, {layout::freq_top(n, d), 0x07}});
+                {layout::step_count_field(d), layout::step_flag_field(d)}, n);
       cmp.field(ch + "субтон " + dir, trimmed(blok_to_stone_str(a, n, d, sep)),
                 trimmed(blok_to_stone_str(b, n, d, sep)),
-                {{layout::tone_type_byte(n, d), layout::kToneTypeMask},
-                 {layout::tone_low(n, d), 0xFF},
-                 {layout::tone_high(n, d), 0xFF}});
+                {layout::tone_type_field(d), layout::tone_value_field(d)}, n);
     }
     for (const auto& f : kFlagsAfter)
-      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_bit(n, f.flag)});
+      cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_field(f.flag)}, n);
   }
 
   for (const Setting& s : settings())
-    cmp.field(setting_name(s), setting_shown(a, s), setting_shown(b, s), {{s.offset, s.mask}});
+    cmp.field(setting_name(s), setting_shown(a, s), setting_shown(b, s), {s.field});
   return cmp.finish();
 }
 

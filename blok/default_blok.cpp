@@ -11,8 +11,8 @@ constexpr std::array<std::array<std::uint8_t, 8>, 2> kDefaultSettings{{
     {0x01, 0x00, 0x02, 0x05, 0x28, 0x00, 0x00, 0x00},
 }};
 
-// Records 69..88: values the radio needs but the program never shows.
-constexpr std::array<std::array<std::uint8_t, 8>, 20> kFixedTable{{
+// Values the radio needs but the program never shows.
+constexpr std::array<std::array<std::uint8_t, 8>, layout::kFixedTable.count()> kFixedValues{{
     {0x21, 0x00, 0x39, 0x00, 0x01, 0x01, 0x14, 0x0A}, {0x05, 0xE8, 0x02, 0xC9, 0x01, 0x00, 0x00, 0x00},
     {0x23, 0x00, 0x3C, 0x00, 0x00, 0x00, 0x02, 0x05}, {0x01, 0x5D, 0x06, 0xBF, 0x01, 0x00, 0x00, 0x00},
     {0x25, 0x00, 0x3F, 0x00, 0x00, 0x00, 0x02, 0x05}, {0x01, 0x58, 0x06, 0xB6, 0x01, 0x00, 0x00, 0x00},
@@ -42,13 +42,14 @@ Blok new_blok(int band) {
         b[layout::freq_low(n, Dir::rx) + i] = field[i];
         b[layout::freq_low(n, Dir::tx) + i] = field[i];
       }
-      b[layout::kBandCode] = static_cast<std::uint8_t>(band);
+      set_field(b, layout::Field::band_code, static_cast<std::uint32_t>(band));
     }
-    b[layout::tone_low(n, Dir::tx)] = 20;
+    set_field(b, layout::Field::tx_tone_value, 20, n);
   }
   fill_data(b, layout::kSettingsRecord1, kDefaultSettings[0]);
   fill_data(b, layout::kSettingsRecord2, kDefaultSettings[1]);
-  for (int i = 0; i < 20; ++i) fill_data(b, 69 + i, kFixedTable[static_cast<std::size_t>(i)]);
+  for (int r = layout::kFixedTable.first; r <= layout::kFixedTable.last; ++r)
+    fill_data(b, r, kFixedValues[static_cast<std::size_t>(r - layout::kFixedTable.first)]);
   return b;
 }
 

@@ -4,16 +4,9 @@
 
 namespace tirel {
 
-std::uint32_t step_count(const Blok& b, int n, Dir d) {
-  const std::uint32_t low = b[layout::freq_low(n, d)];
-  const std::uint32_t mid = b[layout::freq_mid(n, d)];
-  const std::uint32_t top = b[layout::freq_top(n, d)] & layout::kStepCountTopMask;
-  return low | (mid << 8) | (top << 16);
-}
+std::uint32_t step_count(const Blok& b, int n, Dir d) { return get_field(b, layout::step_count_field(d), n); }
 
-bool steps_of_6250(const Blok& b, int n, Dir d) {
-  return (b[layout::freq_top(n, d)] & layout::kStepFlagMask) != 0;
-}
+bool steps_of_6250(const Blok& b, int n, Dir d) { return get_field(b, layout::step_flag_field(d), n) != 0; }
 
 std::int64_t frequency_hz(const Blok& b, int n, Dir d) {
   return static_cast<std::int64_t>(step_count(b, n, d)) * (steps_of_6250(b, n, d) ? 6250 : 2500);
@@ -67,10 +60,8 @@ FrqResult store_frq(Blok& b, int n, Dir d, std::int64_t entered_hz, BandLimits l
   const std::int64_t f = entered_hz - entered_hz % 2500;
   const bool fine = f % 6250 == 0;
   const auto count = static_cast<std::uint32_t>(fine ? f / 6250 : f / 2500);
-  b[layout::freq_low(n, d)] = static_cast<std::uint8_t>(count & 0xFF);
-  b[layout::freq_mid(n, d)] = static_cast<std::uint8_t>((count >> 8) & 0xFF);
-  std::uint8_t& top = b[layout::freq_top(n, d)];
-  top = static_cast<std::uint8_t>((top & 0xF8) | ((count >> 16) & 0x03) | (fine ? layout::kStepFlagMask : 0));
+  set_field(b, layout::step_count_field(d), count, n);
+  set_field(b, layout::step_flag_field(d), fine ? 1 : 0, n);
   return {FrqStore::stored, f};
 }
 

@@ -33,33 +33,38 @@ constexpr const char* kResumeDelay[] = {"0,5 секунды", "1,0 секунд�
                                         "2,5 секунды", "3,0 секунды", "3,5 секунды", "4,0 секунды",
                                         "4,5 секунды", "5,0 секунд"};
 
-std::uint8_t put_bits(std::uint8_t old, std::uint8_t mask, int shift, int v) {
-  return static_cast<std::uint8_t>((old & ~mask) | ((v << shift) & mask));
+using layout::Field;
+
+constexpr Setting setting(int combo, const char* report_name, const char* label, Field f,
+                          std::span<const char* const> entries, int (*stored_for)(int), int (*entry_for)(int)) {
+  const layout::Bit bit = layout::bit_of(f);
+  return {combo, report_name, label, f, bit.offset, bit.mask, entries, stored_for, entry_for};
 }
 
+int bcd(int v) { return from_bcd(static_cast<std::uint8_t>(v)); }
+
+// The value rules of the lists; where each value lies is the memory map's business.
 const std::array<Setting, 10> kSettings{{
-    {201, "osn1", "Таймер ограничения непрерывной передачи :", layout::kTimeoutTimer, 0xFF, kTimeout,
-     [](std::uint8_t, int i) { return to_bcd(3 * i); }, [](std::uint8_t b) { return from_bcd(b) / 3; }},
-    {202, "osn5", "Звуковая сигнализация :", data_offset(66, 4), 0x20, kBeep,
-     [](std::uint8_t old, int i) { return put_bits(old, 0x20, 5, i); }, [](std::uint8_t b) { return b >> 5 & 1; }},
-    {203, "osn6", "Уровень шумоподавителя :", data_offset(66, 3), 0xFF, kSquelch,
-     [](std::uint8_t, int i) { return static_cast<std::uint8_t>(i + 1); }, [](std::uint8_t b) { return b - 1; }},
-    {204, "osn7", "Режим энергосбережения :", data_offset(66, 4), 0x08, kPowerSave,
-     [](std::uint8_t old, int i) { return put_bits(old, 0x08, 3, i); }, [](std::uint8_t b) { return b >> 3 & 1; }},
-    {205, "osn13", "Кнопка \"ШПД\" :", data_offset(65, 0), 0xC0, kSquelchKey,
-     [](std::uint8_t old, int i) { return put_bits(old, 0xC0, 6, i); }, [](std::uint8_t b) { return b >> 6 & 3; }},
-    {209, "osn8", "Режим сканирования :", data_offset(65, 0), 0x30, kScanMode,
-     [](std::uint8_t old, int i) { return put_bits(old, 0x30, 4, i); }, [](std::uint8_t b) { return b >> 4 & 3; }},
-    {210, "osn9", "Приоритетный канал :", data_offset(65, 2), 0xFF, kPriority,
-     [](std::uint8_t, int i) { return to_bcd(i); }, [](std::uint8_t b) { return from_bcd(b); }},
-    {211, "osn10", "Период контроля приоритетного канала :", data_offset(65, 3), 0xFF, kPriorityPeriod,
-     [](std::uint8_t, int i) { return to_bcd(i + 3); }, [](std::uint8_t b) { return from_bcd(b) - 3; }},
-    {212, "osn11", "Канал передачи при сканировании :", data_offset(65, 1), 0x0F, kScanTxChannel,
-     [](std::uint8_t old, int i) { return put_bits(old, 0x0F, 0, i + 1); },
-     [](std::uint8_t b) { return (b & 0x0F) - 1; }},
-    {213, "osn12", "Таймер возобновления сканирования после окончания приёма :", data_offset(65, 6), 0xFF,
-     kResumeDelay, [](std::uint8_t, int i) { return to_bcd(5 * (i + 1)); },
-     [](std::uint8_t b) { return from_bcd(b) / 5 - 1; }},
+    setting(201, "osn1", "Таймер ограничения непрерывной передачи :", Field::tx_timeout, kTimeout,
+            [](int i) -> int { return to_bcd(3 * i); }, [](int v) { return bcd(v) / 3; }),
+    setting(202, "osn5", "Звуковая сигнализация :", Field::key_beep, kBeep, [](int i) { return i; },
+            [](int v) { return v; }),
+    setting(203, "osn6", "Уровень шумоподавителя :", Field::squelch_level, kSquelch, [](int i) { return i + 1; },
+            [](int v) { return v - 1; }),
+    setting(204, "osn7", "Режим энергосбережения :", Field::power_saving, kPowerSave, [](int i) { return i; },
+            [](int v) { return v; }),
+    setting(205, "osn13", "Кнопка \"ШПД\" :", Field::squelch_key, kSquelchKey, [](int i) { return i; },
+            [](int v) { return v; }),
+    setting(209, "osn8", "Режим сканирования :", Field::scan_mode, kScanMode, [](int i) { return i; },
+            [](int v) { return v; }),
+    setting(210, "osn9", "Приоритетный канал :", Field::priority_channel, kPriority,
+            [](int i) -> int { return to_bcd(i); }, [](int v) { return bcd(v); }),
+    setting(211, "osn10", "Период контроля приоритетного канала :", Field::priority_period, kPriorityPeriod,
+            [](int i) -> int { return to_bcd(i + 3); }, [](int v) { return bcd(v) - 3; }),
+    setting(212, "osn11", "Канал передачи при сканировании :", Field::scan_tx_channel, kScanTxChannel,
+            [](int i) { return i + 1; }, [](int v) { return v - 1; }),
+    setting(213, "osn12", "Таймер возобновления сканирования после окончания приёма :", Field::scan_resume_delay,
+            kResumeDelay, [](int i) -> int { return to_bcd(5 * (i + 1)); }, [](int v) { return bcd(v) / 5 - 1; }),
 }};
 
 }  // namespace
@@ -72,8 +77,17 @@ const Setting* setting_by_combo(int combo) {
   return nullptr;
 }
 
+std::uint8_t Setting::encode(std::uint8_t old_byte, int i) const {
+  const auto v = static_cast<std::uint32_t>(stored_for(i));
+  return static_cast<std::uint8_t>(layout::put_bits(old_byte, layout::place(field), v));
+}
+
+int Setting::decode(std::uint8_t byte) const {
+  return entry_for(static_cast<int>(layout::take_bits(byte, layout::place(field))));
+}
+
 std::optional<int> setting_index(const Blok& b, const Setting& s) {
-  const int i = s.decode(b[s.offset]);
+  const int i = s.entry_for(static_cast<int>(get_field(b, s.field)));
   if (i < 0 || i >= static_cast<int>(s.entries.size())) return std::nullopt;
   return i;
 }
@@ -83,6 +97,8 @@ std::string setting_text(const Blok& b, const Setting& s) {
   return i ? s.entries[static_cast<std::size_t>(*i)] : "";
 }
 
-void store_setting(Blok& b, const Setting& s, int i) { b[s.offset] = s.encode(b[s.offset], i); }
+void store_setting(Blok& b, const Setting& s, int i) {
+  set_field(b, s.field, static_cast<std::uint32_t>(s.stored_for(i)));
+}
 
 }  // namespace tirel

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "blok/blok.h"
+#include "blok/layout.h"
 
 namespace tirel {
 
@@ -15,13 +16,17 @@ struct Setting {
   int combo;                // the settings page's list: 201..205, 209..213
   const char* report_name;  // the parameter sheet's name: "osn1" ..
   const char* label;        // the label beside the list
-  int offset;               // blok offset of its byte
-  std::uint8_t mask;        // the bits it owns in that byte
+  layout::Field field;      // where it lies in the memory map
+  int offset;               // blok offset of its byte (from the map)
+  std::uint8_t mask;        // the bits it owns in that byte (from the map)
   std::span<const char* const> entries;
+  int (*stored_for)(int i);  // the field's value for entry i
+  int (*entry_for)(int v);   // the entry shown for the field's value; may fall outside the list
+
   // The byte after choosing entry i (only the setting's own bits change).
-  std::uint8_t (*encode)(std::uint8_t old_byte, int i);
+  std::uint8_t encode(std::uint8_t old_byte, int i) const;
   // The entry index shown for a stored byte; may fall outside the list.
-  int (*decode)(std::uint8_t byte);
+  int decode(std::uint8_t byte) const;
 };
 
 // In the order the page refreshes them: 201, 202, 203, 204, 205, 209, 210, 211, 212, 213.

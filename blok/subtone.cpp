@@ -22,12 +22,19 @@ const std::array<const char*, 83> kDcsCodes{
     "445", "464", "465", "466", "503", "506", "516", "532", "546", "565", "606", "612", "624", "627",
     "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
+namespace {
+
+// The kTone* constants are the type byte masked to the type's bits: the type number moved up.
+constexpr int kTypeShift = layout::place(layout::Field::rx_tone_type).shift;
+
+}  // namespace
+
 std::uint8_t tone_type(const Blok& b, int n, Dir d) {
-  return static_cast<std::uint8_t>(b[layout::tone_type_byte(n, d)] & layout::kToneTypeMask);
+  return static_cast<std::uint8_t>(get_field(b, layout::tone_type_field(d), n) << kTypeShift);
 }
 
 std::uint16_t tone_value(const Blok& b, int n, Dir d) {
-  return static_cast<std::uint16_t>(b[layout::tone_high(n, d)] << 8 | b[layout::tone_low(n, d)]);
+  return static_cast<std::uint16_t>(get_field(b, layout::tone_value_field(d), n));
 }
 
 std::string ctcss_number_text(std::uint16_t v, std::string_view decimal_sep) {
@@ -91,10 +98,9 @@ ToneStoreResult not_a_number(std::string_view text) {
 }
 
 void write(Blok& b, int n, Dir d, std::uint8_t type, std::uint8_t high, std::uint8_t low) {
-  std::uint8_t& type_byte = b[layout::tone_type_byte(n, d)];
-  type_byte = static_cast<std::uint8_t>((type_byte & 0x0F) | type);
-  b[layout::tone_high(n, d)] = high;
-  b[layout::tone_low(n, d)] = low;
+  set_field(b, layout::tone_type_field(d), type >> kTypeShift, n);
+  set_field(b, layout::tone_bit7_field(d), 0, n);
+  set_field(b, layout::tone_value_field(d), static_cast<std::uint32_t>(high << 8 | low), n);
 }
 
 }  // namespace

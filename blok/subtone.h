@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "blok/blok.h"
+#include "blok/result.h"
 
 namespace tirel {
 
@@ -41,10 +42,8 @@ struct ToneChoice {
   bool inverted = false;
 };
 
-struct ToneStoreResult {
-  bool ok;
-  std::string error;  // why a typed text could not be read; the field is then untouched
-};
+// When not ok, the error says why a typed text could not be read; the field is then untouched.
+using ToneStoreResult = Result;
 
 // Stores the choice by the radio's digit-position rule. All or nothing: a text that cannot be
 // read changes no byte.

@@ -58,7 +58,7 @@ int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& c
   if (p.has("--first-channel")) {
     const auto n = chirp::whole_number(p.options.at("--first-channel"));
     if (!n || *n < 1 || *n > kChannelCount)
-      return fail(inv, "--first-channel ждёт номер канала от 1 до 16, а не \"" + p.options.at("--first-channel") + "\"",
+      return fail(inv, "Параметр «--first-channel» ждёт номер канала от 1 до 16, а не «" + p.options.at("--first-channel") + "»",
                   kExitUsage);
     first = *n;
   }
@@ -66,8 +66,8 @@ int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& c
   if (p.has("--locations")) {
     ranges = parse_locations(p.options.at("--locations"));
     if (!ranges)
-      return fail(inv, "--locations ждёт номера Location и диапазоны через запятую, например 23-38,40, а не \"" +
-                           p.options.at("--locations") + "\"",
+      return fail(inv, "Параметр «--locations» ждёт номера Location и диапазоны через запятую, например 23-38,40, а не «" +
+                           p.options.at("--locations") + "»",
                   kExitUsage);
   }
   const chirp::List list = chirp::read_list(text, base);
@@ -92,16 +92,16 @@ int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& c
     chosen.push_back(i);
   }
   const std::string& out = p.options.at("--output");
-  if (chosen.empty()) return fail(inv, "ни одна строка не внесена; файл " + out + " не записан", kExitFailed);
+  if (chosen.empty()) return fail(inv, "Ни одна строка списка не внесена; файл «" + out + "» не записан", kExitFailed);
   const chirp::Applied applied = chirp::apply_rows(base, list, chosen, first);
-  if (!applied.ok) return fail(inv, applied.error + "; файл " + out + " не записан", kExitFailed);
+  if (!applied.ok) return fail(inv, applied.error + "; файл «" + out + "» не записан", kExitFailed);
   if (const FileResult r = save_param_file(out, applied.blok); !r.ok) return fail(inv, r.error, kExitFailed);
   const int last = first + static_cast<int>(chosen.size()) - 1;
   inv.out << "Строк CHIRP внесено: " << chosen.size() << " из " << list.rows.size() << ", в каналы " << first
           << (last > first ? "–" + std::to_string(last) : "");
   if (last < kChannelCount)
     inv.out << "; выключены каналы " << last + 1 << (last + 1 < kChannelCount ? "–16" : "");
-  inv.out << "; записан " << out << '\n';
+  inv.out << "; записан «" << out << "»\n";
   return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 // tirel12-cli export-csv: the channel table of a parameter file as CSV.
 #include "cli/commands.h"
+#include "cli/outputs.h"
 #include "files/chirp_csv.h"
 #include "files/csv.h"
 
@@ -10,6 +11,7 @@ int cmd_export_csv(Invocation& inv) {
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
   const auto path = one_file_argument(inv, p);
   if (!path) return kExitUsage;
+  if (p.has("--output") && output_is_an_input(inv, p.options.at("--output"), {*path})) return kExitUsage;
   const auto blok = open_param_file(inv, *path);
   if (!blok) return kExitFailed;
 

@@ -9,15 +9,15 @@ namespace tirel::cli {
 int cmd_new(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--band", nullptr, true}, {"--output", "-o", true}});
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  if (!p.positional.empty()) return fail(inv, "лишний аргумент " + p.positional.front(), kExitUsage);
-  if (!p.has("--output")) return fail(inv, "не указан файл: -o FILE", kExitUsage);
+  if (!p.positional.empty()) return fail(inv, "Лишний аргумент «" + p.positional.front() + "»", kExitUsage);
+  if (!p.has("--output")) return fail(inv, "Не указан файл: -o FILE", kExitUsage);
 
   int band = kStartupBand;
   if (p.has("--band")) {
     const std::string& text = p.options.at("--band");
     if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + kBandCount)
-      return fail(inv, "номер диапазона должен быть от 0 до " + std::to_string(kBandCount - 1) + ", а не \"" +
-                           text + "\"",
+      return fail(inv, "Номер диапазона должен быть от 0 до " + std::to_string(kBandCount - 1) + ", а не «" +
+                           text + "»",
                   kExitUsage);
     band = text[0] - '0';
   }

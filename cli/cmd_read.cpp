@@ -1,6 +1,8 @@
 // tirel12-cli read: reads the radio through the programming cable into a parameter file.
+#include "blok/bands.h"
 #include "blok/default_blok.h"
 #include "cli/commands.h"
+#include "cli/outputs.h"
 #include "cli/radio_port.h"
 #include "files/param_file.h"
 #include "link/exchanges.h"
@@ -10,10 +12,11 @@ namespace tirel::cli {
 int cmd_read(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}, {"--output", "-o", true}});
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  if (!p.positional.empty()) return fail(inv, "лишний аргумент " + p.positional.front(), kExitUsage);
-  if (!p.has("--output")) return fail(inv, "не указан файл: -o FILE", kExitUsage);
+  if (!p.positional.empty()) return fail(inv, "Лишний аргумент «" + p.positional.front() + "»", kExitUsage);
+  if (!p.has("--output")) return fail(inv, "Не указан файл: -o FILE", kExitUsage);
   const auto device = port_device_argument(inv, p);
   if (!device) return kExitUsage;
+  if (output_is_an_input(inv, p.options.at("--output"), {device->toStdString()})) return kExitUsage;
 
   const auto app = ensure_event_loop();
   SerialPort port;
@@ -25,10 +28,10 @@ int cmd_read(Invocation& inv) {
     StderrProgress bar(inv.err);
     r = read_radio(port, waits, bar, rb);
   }
-  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed);
+  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, *device);
 
   // What the program holds after the same read, started afresh.
-  Blok b = new_blok(1);
+  Blok b = new_blok(kStartupBand);
   apply_read(rb, b);
   const FileResult saved = save_param_file(p.options.at("--output"), b);
   if (!saved.ok) return fail(inv, saved.error, kExitFailed);

@@ -17,8 +17,8 @@ int check_radio(Invocation& inv, const QString& device, const Blok& set, const s
     StderrProgress bar(inv.err);
     r = read_radio(port, waits, bar, rb);
   }
-  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed);
-  const Comparison c = verify_read(rb, set, decimal_sep);
+  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, device);
+  const RadioCheck c = verify_read(rb, set, decimal_sep);
   for (const std::string& line : verify_report(c)) inv.out << line << '\n';
   return c.identical() ? kExitOk : kExitFailed;
 }

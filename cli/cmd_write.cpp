@@ -1,5 +1,7 @@
 // tirel12-cli write: writes a parameter file into the radio through the programming cable,
 // and with --verify reads it back to check what the radio took.
+#include "blok/bands.h"
+#include "blok/layout.h"
 #include "cli/commands.h"
 #include "cli/radio_check.h"
 #include "cli/radio_port.h"
@@ -26,19 +28,23 @@ int cmd_write(Invocation& inv) {
   if (!open_port(inv, port, *device)) return kExitFailed;
   LinkWaits waits;
   ExchangeResult r;
+  QByteArray answer;
   {
     StderrProgress bar(inv.err);
-    r = write_radio(port, waits, bar, *b);
+    r = write_radio(port, waits, bar, *b, &answer);
   }
   switch (r) {
     case ExchangeResult::ok:
       inv.out << msg::kWriteDone.text << '\n';
       return p.has("--verify") ? check_radio(inv, *device, *b, *sep) : kExitOk;
-    case ExchangeResult::unsupported_model: return fail_with(inv, msg::kUnsupportedModel);
-    case ExchangeResult::wrong_band: return fail_with(inv, msg::kWrongBand);
+    case ExchangeResult::unsupported_model: return fail_with(inv, msg::kUnsupportedModel, *device);
+    case ExchangeResult::wrong_band:
+      return fail_with(inv, msg::kWrongBand, *device,
+                       ": в файле — " + band_name(band_code(*b)) + ", в радиостанции — " +
+                           band_name(static_cast<std::uint8_t>(answer.at(0))) + ".");
     case ExchangeResult::failed: break;
   }
-  return fail_with(inv, msg::kWriteFailed);
+  return fail_with(inv, msg::kWriteFailed, *device);
 }
 
 }  // namespace tirel::cli

@@ -25,12 +25,17 @@ ParsedArgs parse_args(const std::vector<std::string>& args, std::initializer_lis
     for (const OptionSpec& s : specs)
       if (word == s.name || (s.short_name && word == s.short_name)) spec = &s;
     if (!spec) {
-      p.error = "неизвестный параметр " + word;
+      p.error = "Неизвестный параметр «" + word + "»";
+      return p;
+    }
+    // A second value would silently win over the first; which one was meant is not ours to guess.
+    if (p.has(spec->name)) {
+      p.error = "Параметр «" + word + "» указан дважды";
       return p;
     }
     if (!spec->takes_value) {
       if (eq != std::string::npos) {
-        p.error = "параметр " + word + " не принимает значения";
+        p.error = "Параметр «" + word + "» не принимает значения";
         return p;
       }
       p.options[spec->name] = "";
@@ -41,7 +46,11 @@ ParsedArgs parse_args(const std::vector<std::string>& args, std::initializer_lis
     } else if (i + 1 < args.size()) {
       p.options[spec->name] = args[++i];
     } else {
-      p.error = "после " + word + " нужно значение";
+      p.error = "После «" + word + "» нужно значение";
+      return p;
+    }
+    if (p.options[spec->name].empty()) {
+      p.error = "Пустое значение параметра «" + word + "»";
       return p;
     }
   }
@@ -64,7 +73,7 @@ std::optional<std::string> decimal_separator(Invocation& inv, const ParsedArgs& 
   const auto it = parsed.options.find("--decimal-separator");
   if (it == parsed.options.end()) return QLocale::system().decimalPoint().toStdString();
   if (text_width(it->second) != 1) {
-    fail(inv, "--decimal-separator ждёт ровно один символ, а не \"" + it->second + "\"", kExitUsage);
+    fail(inv, "Параметр «--decimal-separator» ждёт ровно один символ, а не «" + it->second + "»", kExitUsage);
     return std::nullopt;
   }
   return it->second;
@@ -72,7 +81,7 @@ std::optional<std::string> decimal_separator(Invocation& inv, const ParsedArgs& 
 
 std::optional<std::string> one_file_argument(Invocation& inv, const ParsedArgs& parsed) {
   if (parsed.positional.size() == 1) return parsed.positional.front();
-  fail(inv, parsed.positional.empty() ? "не указан файл параметров" : "лишние аргументы после имени файла",
+  fail(inv, parsed.positional.empty() ? "Не указан файл параметров" : "Лишние аргументы после имени файла",
        kExitUsage);
   return std::nullopt;
 }

@@ -1,4 +1,6 @@
 // tirel12-cli: the parameter set's files from the command line.
+#include <QString>
+#include <QtGlobal>
 #include <iostream>
 #include <span>
 #include <string_view>
@@ -6,6 +8,8 @@
 #include "blok/bands.h"
 #include "blok/report_params.h"
 #include "cli/commands.h"
+#include "cli/outputs.h"
+#include "files/io_error.h"
 
 namespace tirel::cli {
 namespace {
@@ -46,10 +50,34 @@ void print_help(std::ostream& out) {
   for (int i = 0; i < kBandCount; ++i) out << "  " << i << "  " << kBands[static_cast<std::size_t>(i)].text << '\n';
   out << "\n--decimal-separator C задаёт десятичный разделитель в текстах субтонов "
          "(по умолчанию — разделитель системы).\n"
+         "PORT вида COMn — устройство, которое называет раздел [Ports] файла ./config.ini, иначе /dev/ttyUSB(n-1),\n"
+         "/dev/ttyACM(n-1) или /dev/ttyS(n-1).\n"
+         "Файл результата не может быть одним из входных файлов команды (кроме --base у import-csv).\n"
          "Код выхода: 0 — выполнено, 1 — ошибка файла или обмена с радиостанцией, 2 — ошибка в командной строке.\n";
 }
 
 bool is_help(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
+
+// The toolkit's own notes (fonts, painters, a runtime folder it had to pick) are not the command's
+// answer and would only puzzle whoever reads the error stream; a fatal error still ends the run.
+void quiet_toolkit(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtFatalMsg) std::cerr << "tirel12-cli: " << text.toStdString() << '\n';
+}
+
+// Runs the command, then makes sure its standard output really went out.
+int run_command(const Command& c, std::vector<std::string> args) {
+  StandardOutput stdout_buffer;
+  std::ostream out(&stdout_buffer);
+  Invocation inv{std::move(args), out, std::cerr};
+  const int code = c.run(inv);
+  out.flush();
+  if (const int err = stdout_buffer.finish(); err != 0) {
+    fail(inv, "Не удаётся записать стандартный вывод: " + io_cause(err), kExitFailed);
+    // diff answers in its status with 1, so its trouble is 2, as with every other trouble of diff.
+    return std::string_view(c.name) == "diff" ? kExitUsage : kExitFailed;
+  }
+  return code;
+}
 
 int run(std::span<char*> argv) {
   if (argv.size() < 2) {
@@ -67,16 +95,17 @@ int run(std::span<char*> argv) {
   }
   for (const Command& c : kCommands) {
     if (name != c.name) continue;
-    Invocation inv{{argv.begin() + 2, argv.end()}, std::cout, std::cerr};
-    for (const std::string& a : inv.args) {
+    const std::vector<std::string> args(argv.begin() + 2, argv.end());
+    for (const std::string& a : args) {
       if (a == "--help" || a == "-h") {
         std::cout << "Использование: tirel12-cli " << c.name << ' ' << c.usage << '\n' << c.summary << '\n';
         return kExitOk;
       }
     }
-    return c.run(inv);
+    qInstallMessageHandler(quiet_toolkit);
+    return run_command(c, args);
   }
-  std::cerr << "tirel12-cli: неизвестная команда \"" << name << "\"; список команд: tirel12-cli --help\n";
+  std::cerr << "tirel12-cli: Неизвестная команда «" << name << "»; список команд: tirel12-cli --help\n";
   return kExitUsage;
 }
 

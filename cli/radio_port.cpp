@@ -5,12 +5,20 @@
 #include <QRegularExpression>
 #include <ostream>
 
+#include <unistd.h>
+
 #include "link/port_names.h"
 
 namespace tirel::cli {
 
+StderrProgress::StderrProgress(std::ostream& err) : err_(err), terminal_(::isatty(STDERR_FILENO) == 1) {}
+
 StderrProgress::~StderrProgress() {
-  if (drawn_) err_ << '\n' << std::flush;
+  if (!drawn_) return;
+  if (terminal_)
+    err_ << '\n' << std::flush;
+  else
+    err_ << label_ << ' ' << last_percent_ << '\n' << std::flush;
 }
 
 void StderrProgress::begin(const QString&, const QString& label, int maximum) {
@@ -20,11 +28,13 @@ void StderrProgress::begin(const QString&, const QString& label, int maximum) {
 }
 
 void StderrProgress::advance(int position, const QString& percent) {
+  drawn_ = true;
+  last_percent_ = percent.toStdString();
+  if (!terminal_) return;
   constexpr int kWidth = 30;
   const int filled = position * kWidth / maximum_;
   err_ << '\r' << label_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
-       << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << percent.toStdString() << std::flush;
-  drawn_ = true;
+       << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << last_percent_ << std::flush;
 }
 
 std::unique_ptr<QCoreApplication> ensure_event_loop() {
@@ -37,7 +47,7 @@ std::unique_ptr<QCoreApplication> ensure_event_loop() {
 
 std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p) {
   if (!p.has("--port") || p.options.at("--port").empty()) {
-    fail(inv, "не указан порт: --port /dev/ttyUSB0 или --port COM1", kExitUsage);
+    fail(inv, "Не указан порт: --port /dev/ttyUSB0 или --port COM1", kExitUsage);
     return std::nullopt;
   }
   const QString port = QString::fromStdString(p.options.at("--port"));
@@ -46,7 +56,7 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
     const int n = m.captured(1).toInt();
     const QString device = port_device_from_config(n, QDir::currentPath());
     if (device.isEmpty()) {
-      fail(inv, "нет порта " + port.toStdString(), kExitUsage);
+      fail(inv, "Нет порта «" + port.toStdString() + "»", kExitUsage);
       return std::nullopt;
     }
     return device;
@@ -57,16 +67,16 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
 bool open_port(Invocation& inv, SerialPort& port, const QString& device) {
   port.set_device(device);
   if (port.open()) return true;
-  fail(inv, "Не удается открыть порт " + device.toStdString() +
-                ". Возможно, порт занят другим приложением или отключен аппаратно.",
+  fail(inv, "Не удаётся открыть порт «" + device.toStdString() +
+                "». Возможно, порт занят другим приложением или отключён аппаратно.",
        kExitFailed);
   return false;
 }
 
-int fail_with(Invocation& inv, const LinkMessage& m) {
+int fail_with(Invocation& inv, const LinkMessage& m, const QString& device, const std::string& detail) {
   QString text = m.body_text();
   text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-  return fail(inv, text.toStdString(), kExitFailed);
+  return fail(inv, text.toStdString() + detail + " Порт: " + device.toStdString(), kExitFailed);
 }
 
 }  // namespace tirel::cli

@@ -15,10 +15,12 @@
 
 namespace tirel::cli {
 
-// A bar on the error stream, redrawn in place: "Чтение данных из радиостанции : [####    ] 50%".
+// A bar on the error stream, redrawn in place on a terminal: "Чтение данных из радиостанции :
+// [####    ] 50%". Into a file or a pipe, where carriage returns only clutter, one line at the end
+// says how far it got.
 class StderrProgress final : public ProgressSink {
  public:
-  explicit StderrProgress(std::ostream& err) : err_(err) {}
+  explicit StderrProgress(std::ostream& err);
   ~StderrProgress() override;
   void begin(const QString& caption, const QString& label, int maximum) override;
   void advance(int position, const QString& percent) override;
@@ -28,6 +30,8 @@ class StderrProgress final : public ProgressSink {
   std::string label_;
   int maximum_ = 1;
   bool drawn_ = false;
+  bool terminal_;
+  std::string last_percent_;
 };
 
 // The exchanges wait in Qt's event loop; a command without one makes its own.
@@ -38,7 +42,8 @@ std::unique_ptr<QCoreApplication> ensure_event_loop();
 std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p);
 bool open_port(Invocation& inv, SerialPort& port, const QString& device);
 
-// The program's own message for a failed exchange, on one line.
-int fail_with(Invocation& inv, const LinkMessage& m);
+// The program's own message for a failed exchange, on one line, with what it adds (`detail`,
+// ending in a full stop) and the device it tried: "… Порт: /dev/ttyUSB0".
+int fail_with(Invocation& inv, const LinkMessage& m, const QString& device, const std::string& detail = {});
 
 }  // namespace tirel::cli

@@ -56,9 +56,26 @@ void sync_folder(const fs::path& target) {
   ::close(fd);
 }
 
+// A device or a pipe cannot be replaced by renaming; what it is stays, and the bytes go through it.
+FileResult write_through(const fs::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return io_failure(errno, path);
+  int err = 0;
+  if (!write_all(fd, bytes)) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err == 0 ? Result::done() : io_failure(err, path);
+}
+
 }  // namespace
 
 FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
+  // What the name leads to, links followed: only a regular file may be replaced by a rename.
+  struct stat node {};
+  if (::stat(path.c_str(), &node) == 0) {
+    if (S_ISDIR(node.st_mode)) return io_failure(EISDIR, path);
+    if (S_ISCHR(node.st_mode) || S_ISFIFO(node.st_mode)) return write_through(path, bytes);
+    if (!S_ISREG(node.st_mode)) return io_failure("Указано блочное устройство или сокет, а не файл", path);
+  }
   const fs::path target = resolve_target(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -80,7 +97,7 @@ FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
     return io_failure(err, path);
   }
   sync_folder(target);
-  return {};
+  return Result::done();
 }
 
 FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string& out) {
@@ -107,7 +124,7 @@ FileResult read_file_prefix(const fs::path& path, std::size_t limit, std::string
   }
   ::close(fd);
   out = std::move(data);
-  return {};
+  return Result::done();
 }
 
 }  // namespace tirel

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/io_error.h"
+#include "files/param_file.h"
 
 namespace tirel {
 
@@ -30,16 +31,16 @@ BackupResult save_backup(const std::filesystem::path& folder, const Blok& b, Bac
   std::filesystem::create_directories(folder, ec);
   if (ec || !std::filesystem::is_directory(folder, ec)) {
     const int err = ec ? ec.value() : ENOTDIR;
-    return {false, {}, io_failure(err == EEXIST ? ENOTDIR : err, folder).error};
+    return {io_failure(err == EEXIST ? ENOTDIR : err, folder), {}};
   }
   for (int copy = 1; copy <= kMaxCopiesPerSecond; ++copy) {
     const std::filesystem::path path = folder / backup_file_name(when, kind, copy);
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) continue;
     const FileResult r = save_param_file(path, b);
-    if (!r.ok) return {false, {}, r.error};
-    return {true, path, {}};
+    if (!r.ok) return {r, {}};
+    return {Result::done(), path};
   }
-  return {false, {}, "Слишком много резервных копий за одну секунду: " + folder.string()};
+  return {{false, "Слишком много резервных копий за одну секунду: " + folder.string()}, {}};
 }
 
 }  // namespace tirel

@@ -6,16 +6,17 @@
 #include <string>
 
 #include "blok/blok.h"
-#include "files/param_file.h"
+#include "blok/result.h"
 
 namespace tirel {
 
 enum class BackupKind { read, write };
 
-struct BackupResult {
-  bool ok = false;
+struct BackupResult : Result {
+  explicit BackupResult() = default;
+  BackupResult(Result r, std::filesystem::path written) : Result(std::move(r)), path(std::move(written)) {}
+
   std::filesystem::path path;  // the file written, when ok
-  std::string error;           // the cause, in Russian, when not
 };
 
 // The name for a copy taken at `when` (local time): "2026-12-09_15-40-12_read.t12"; `copy` 2, 3, ...

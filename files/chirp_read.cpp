@@ -8,6 +8,7 @@
 #include "files/chirp_values.h"
 #include "files/csv.h"
 #include "files/csv_reader.h"
+#include "files/csv_text.h"
 
 namespace tirel::chirp {
 namespace {
@@ -202,7 +203,7 @@ class RowReader {
 }  // namespace
 
 bool looks_like_chirp(std::string_view text) {
-  for (const csv::Row& row : csv::read_csv(text).rows) {
+  for (const csv::Row& row : csv::read_csv(csv::decode(text).utf8).rows) {
     if (blank(row)) continue;
     return header_columns(row).has_value();
   }
@@ -215,7 +216,8 @@ List read_list(std::string_view text, const Blok& base) {
     list.error = "файл больше 1 МБ — это не список каналов";
     return list;
   }
-  const csv::ReadResult read = csv::read_csv(text);
+  // A list saved by a spreadsheet on a Russian system may be Windows-1251 with semicolons.
+  const csv::ReadResult read = csv::read_csv(csv::decode(text).utf8);
   if (read.open_quote) {
     list.error = "строка " + std::to_string(read.open_quote->first) + ": кавычка открыта и не закрыта до конца файла";
     return list;

@@ -214,7 +214,7 @@ FileResult read_or_create_config(const std::filesystem::path& path, Config& c) {
   std::string bytes;
   if (FileResult r = read_file_prefix(path, std::numeric_limits<std::size_t>::max(), bytes); !r.ok) return r;
   c = parse_config(bytes, c);
-  return {};
+  return Result::done();
 }
 
 FileResult write_config(const std::filesystem::path& path, const Config& c) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/param_file.h"
+#include "files/file_result.h"
 
 namespace tirel {
 

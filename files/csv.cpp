@@ -1,5 +1,6 @@
 #include "files/csv.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -9,6 +10,8 @@
 #include "files/atomic_write.h"
 #include "files/csv_cells.h"
 #include "files/csv_reader.h"
+#include "files/csv_text.h"
+#include "files/plural.h"
 
 namespace tirel {
 
@@ -30,29 +33,11 @@ constexpr std::size_t kMaxErrors = 100;
 const char* yes_no(bool v) { return v ? "yes" : "no"; }
 const char* on_off(bool v) { return v ? "on" : "off"; }
 
-bool valid_utf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t extra = 0;
-    if (c >= 0x80) {
-      if ((c >> 5) == 6) extra = 1;
-      else if ((c >> 4) == 14) extra = 2;
-      else if ((c >> 3) == 30) extra = 3;
-      else return false;
-    }
-    if (i + extra >= s.size()) return false;
-    for (std::size_t k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += extra + 1;
-  }
-  return true;
-}
-
 // A cell as it may be quoted in a message: control characters and broken UTF-8 shown as "?",
 // long texts cut.
 std::string shown(std::string_view cell) {
   std::string out;
-  const bool utf8 = valid_utf8(cell);
+  const bool utf8 = csv::valid_utf8(cell);
   int chars = 0;
   for (std::size_t i = 0; i < cell.size(); ++i) {
     const auto c = static_cast<unsigned char>(cell[i]);
@@ -68,6 +53,18 @@ std::string shown(std::string_view cell) {
 
 std::string in_quotes(std::string_view cell) { return "«" + shown(cell) + "»"; }
 
+bool digits_only(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A number written with a decimal comma in a file whose cells are split at commas falls apart
+// into two cells of digits: the first such pair in a row that has too many cells.
+std::optional<std::size_t> split_number(const std::vector<std::string>& cells) {
+  for (std::size_t i = 1; i + 1 < cells.size(); ++i)
+    if (digits_only(cells[i]) && digits_only(cells[i + 1])) return i;
+  return std::nullopt;
+}
+
 std::string trimmed_frq_text(std::int64_t hz) {
   std::string s = frq_text(hz);
   return s.substr(s.find_first_not_of(' '));
@@ -75,12 +72,13 @@ std::string trimmed_frq_text(std::int64_t hz) {
 
 class Importer {
  public:
-  explicit Importer(const Blok& base) : base_(base), work_(base) {}
+  Importer(const Blok& base, char separator, csv::Encoding encoding)
+      : base_(base), work_(base), separator_(separator), encoding_(encoding) {}
 
   void header(const csv::Row& row) {
     if (row.cells.size() != kColumns) {
-      error(row.line, 0, "в заголовке " + std::to_string(row.cells.size()) + " столбцов, нужно " +
-                             std::to_string(kColumns));
+      error(row.line, 0, "в заголовке " + count_of(static_cast<long>(row.cells.size()), "столбец", "столбца", "столбцов") +
+                             ", нужно " + std::to_string(kColumns));
       return;
     }
     for (int c = 0; c < kColumns; ++c)
@@ -92,9 +90,27 @@ class Importer {
   void channel_row(const csv::Row& row) {
     line_ = row.line;
     if (row.cells.size() != kColumns) {
-      error(line_, 0, "в строке " + std::to_string(row.cells.size()) + " ячеек, нужно " + std::to_string(kColumns));
+      std::string message = "в строке " + count_of(static_cast<long>(row.cells.size()), "ячейка", "ячейки", "ячеек") +
+                            ", нужно " + std::to_string(kColumns);
+      const auto split = row.cells.size() > kColumns && separator_ == ',' ? split_number(row.cells) : std::nullopt;
+      if (split) {
+        const std::string& whole = row.cells[*split];
+        const std::string& fraction = row.cells[*split + 1];
+        message += ": десятичная запятая в числе «" + shown(whole) + "," + shown(fraction) +
+                   "» разделила его на два столбца, потому что столбцы в файле разделены запятыми. Пишите числа "
+                   "с точкой (" + shown(whole) + "." + shown(fraction) + ") или разделяйте столбцы точкой с запятой";
+      }
+      error(line_, 0, message);
       return;
     }
+    const std::size_t first_error = errors_.size();
+    check_cells(row);
+    // The cells are checked in the order their values are stored; they are told left to right.
+    std::stable_sort(errors_.begin() + static_cast<std::ptrdiff_t>(first_error), errors_.end(),
+                     [](const CsvError& a, const CsvError& b) { return a.column < b.column; });
+  }
+
+  void check_cells(const csv::Row& row) {
     cells_ = &row.cells;
     const std::string& number = cell(kChannel);
     int n = 0;
@@ -109,12 +125,14 @@ class Importer {
       return;
     }
     rows_[n] = line_;
-    flag(n, kOff, ChannelFlag::on, csv::parse_yes_no, "yes или no", true);
-    flag(n, kInhibit, ChannelFlag::tx_enabled, csv::parse_yes_no, "yes или no", true);
-    flag(n, kShift, ChannelFlag::shift, csv::parse_on_off, "on или off", false);
+    constexpr const char* kYesNo = "yes или no (можно 1 или 0)";
+    constexpr const char* kOnOff = "on или off (можно 1 или 0)";
+    flag(n, kOff, ChannelFlag::on, csv::parse_yes_no, kYesNo, true);
+    flag(n, kInhibit, ChannelFlag::tx_enabled, csv::parse_yes_no, kYesNo, true);
+    flag(n, kShift, ChannelFlag::shift, csv::parse_on_off, kOnOff, false);
     flag(n, kWidth, ChannelFlag::narrow, csv::parse_narrow, "12.5 или 25", false);
-    flag(n, kScan, ChannelFlag::scan_skip, csv::parse_on_off, "on или off", true);
-    flag(n, kBusy, ChannelFlag::busy_lock, csv::parse_on_off, "on или off", false);
+    flag(n, kScan, ChannelFlag::scan_skip, csv::parse_on_off, kOnOff, true);
+    flag(n, kBusy, ChannelFlag::busy_lock, csv::parse_on_off, kOnOff, false);
     frequency(n, kRxFreq, Dir::rx);
     frequency(n, kTxFreq, Dir::tx);
     tone(n, kRxTone, Dir::rx);
@@ -134,6 +152,7 @@ class Importer {
     r.ok = errors_.empty();
     r.errors = std::move(errors_);
     r.channels = static_cast<int>(rows_.size());
+    r.encoding = encoding_;
     if (r.ok) r.blok = work_;
     return r;
   }
@@ -191,6 +210,8 @@ class Importer {
 
   const Blok& base_;
   Blok work_;
+  char separator_;
+  csv::Encoding encoding_;
   std::vector<CsvError> errors_;
   bool truncated_ = false;
   std::map<int, int> rows_;  // channel -> line of its row
@@ -229,19 +250,25 @@ std::string export_csv(const Blok& b) {
   return out;
 }
 
+std::string csv_encoding_text(const CsvImport& r) {
+  return std::string("Файл CSV прочитан в кодировке ") + csv::encoding_name(r.encoding) + ".";
+}
+
 std::string csv_error_text(const CsvError& e) {
   std::string where = "строка " + std::to_string(e.line);
   if (e.column > 0) where += ", столбец " + std::to_string(e.column);
   return where + ": " + e.message;
 }
 
-CsvImport import_csv(std::string_view text, const Blok& base) {
-  Importer importer(base);
-  if (text.size() > kMaxCsvFileSize) {
+CsvImport import_csv(std::string_view bytes, const Blok& base) {
+  if (bytes.size() > kMaxCsvFileSize) {
+    Importer importer(base, ',', csv::Encoding::utf8);
     importer.error(1, 0, "файл больше 1 МБ — это не таблица каналов");
     return importer.result();
   }
-  const csv::ReadResult read = csv::read_csv(text);
+  const csv::Text text = csv::decode(bytes);
+  const csv::ReadResult read = csv::read_csv(text.utf8);
+  Importer importer(base, read.separator, text.encoding);
   if (read.open_quote) {
     importer.error(read.open_quote->first, read.open_quote->second, "кавычка открыта и не закрыта до конца файла");
     return importer.result();
@@ -267,7 +294,7 @@ FileResult load_csv_file(const std::filesystem::path& path, std::string& out) {
   if (FileResult r = read_file_prefix(path, kMaxCsvFileSize + 1, text); !r.ok) return r;
   if (text.size() > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
   out = std::move(text);
-  return {};
+  return Result::done();
 }
 
 FileResult save_csv_file(const std::filesystem::path& path, std::string_view text) {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "blok/blok.h"
-#include "files/param_file.h"
+#include "files/csv_text.h"
+#include "files/file_result.h"
 
 namespace tirel {
 
@@ -31,9 +32,14 @@ struct CsvImport {
   Blok blok{};                   // the base set with the rows entered; only meaningful when ok
   std::vector<CsvError> errors;  // every wrong cell, in file order
   int channels = 0;              // how many channel rows the file held
+  csv::Encoding encoding = csv::Encoding::utf8;  // what the file's bytes were read as
 };
 
-// Enters the rows into a copy of `base` as the channel table's editors would. A cell that says
+// "Файл CSV прочитан в кодировке Windows-1251."
+std::string csv_encoding_text(const CsvImport& r);
+
+// Enters the rows into a copy of `base` as the channel table's editors would. The bytes may be
+// UTF-8 or, from a spreadsheet on a Russian system, Windows-1251 with semicolons. A cell that says
 // what the base already holds is left as it is, so an export imported onto its own set gives the
 // same bytes back. Every cell is checked first; with any error nothing is entered. Channels
 // without a row stay as in the base.

@@ -1,20 +1,9 @@
 #include "files/csv_reader.h"
 
+#include "files/csv_text.h"
+
 namespace tirel::csv {
 namespace {
-
-char sniff_separator(std::string_view text) {
-  int commas = 0, semicolons = 0;
-  bool quoted = false;
-  for (char c : text) {
-    if (c == '"') quoted = !quoted;
-    if (quoted) continue;
-    if (c == '\n' || c == '\r') break;
-    if (c == ',') ++commas;
-    if (c == ';') ++semicolons;
-  }
-  return semicolons > commas ? ';' : ',';
-}
 
 std::string trimmed(std::string_view s) {
   const auto first = s.find_first_not_of(" \t");
@@ -29,6 +18,7 @@ ReadResult read_csv(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   const char sep = sniff_separator(text);
   ReadResult result;
+  result.separator = sep;
   int line = 1;
   std::size_t i = 0;
   while (i < text.size()) {

@@ -16,6 +16,7 @@ struct ReadResult {
   std::vector<Row> rows;
   // A quote left open swallows the rest of the file: where it was opened.
   std::optional<std::pair<int, int>> open_quote;  // line, column
+  char separator = ',';                            // the one the cells were split at
 };
 
 // Cells are separated by a comma, or by a semicolon when the first line has more semicolons than

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "files/param_file.h"
+#include "files/file_result.h"
 
 namespace tirel {
 

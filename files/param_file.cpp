@@ -16,7 +16,7 @@ FileResult load_param_file(const std::filesystem::path& path, Blok& out) {
                           " байт)",
                       path);
   std::copy(bytes.begin(), bytes.end(), out.begin());
-  return {};
+  return Result::done();
 }
 
 FileResult save_param_file(const std::filesystem::path& path, const Blok& b) {

@@ -1,16 +1,11 @@
 #pragma once
 // Parameter files (*.t12): the blok written out byte for byte, 1536 bytes, no header.
 #include <filesystem>
-#include <string>
 
 #include "blok/blok.h"
+#include "files/file_result.h"
 
 namespace tirel {
-
-struct FileResult {
-  bool ok = true;
-  std::string error;  // in Russian, naming the cause: "Файл не найден", "Доступ запрещён", ...
-};
 
 // Reads the first 1536 bytes into `out`. A shorter or unreadable file is an error and `out`
 // is left exactly as it was. Bytes past 1536 are ignored.

@@ -52,11 +52,12 @@ ExchangeResult read_radio(Port& port, Waits& waits, ProgressSink& progress, Read
   return finish(port, ExchangeResult::ok);
 }
 
-ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b) {
+ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b, QByteArray* answer_out) {
   waits.pause(wire::kOpenSettleMs);
   port.purge();
   QByteArray answer;
   if (!handshake(port, waits, wire::kProgramCommand, answer)) return finish(port, ExchangeResult::failed);
+  if (answer_out) *answer_out = answer;
   if (static_cast<std::uint8_t>(answer[1]) > 2) return finish(port, ExchangeResult::unsupported_model);
   if (static_cast<std::uint8_t>(answer[0]) != band_code(b)) return finish(port, ExchangeResult::wrong_band);
 

@@ -20,7 +20,9 @@ enum class ExchangeResult {
 // the result is ok; on failure `rb` may hold part of the new records.
 [[nodiscard]] ExchangeResult read_radio(Port& port, Waits& waits, ProgressSink& progress, ReadBuffer& rb);
 
-// Writes the blok's 56 records into the radio. The blok is not changed.
-[[nodiscard]] ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b);
+// Writes the blok's 56 records into the radio. The blok is not changed. `answer`, when given,
+// gets the radio's answer to the write command (band code, model code), if it gave one.
+[[nodiscard]] ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, const Blok& b,
+                                         QByteArray* answer = nullptr);
 
 }  // namespace tirel

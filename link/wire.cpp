@@ -9,7 +9,7 @@
 namespace tirel::wire {
 
 std::optional<int> blok_record_for_position(int p) {
-  if (p >= 1 && p <= 32) return p;
+  if (layout::kChannelRecords.contains(p)) return p;
   if (p == 33) return layout::kSettingsRecord1;
   if (p == 34) return layout::kSettingsRecord2;
   if (p == kReadRecords) return layout::kBandRecord;
@@ -25,10 +25,10 @@ const std::array<Send, kWriteSends>& write_sends() {
   static const std::array<Send, kWriteSends> sends = [] {
     std::array<Send, kWriteSends> s{};
     int i = 0;
-    for (int r = 1; r <= 32; ++r) s[i++] = {r, true};
+    for (int r = layout::kChannelRecords.first; r <= layout::kChannelRecords.last; ++r) s[i++] = {r, true};
     s[i++] = {layout::kSettingsRecord1, false};
     s[i++] = {layout::kSettingsRecord2, false};
-    for (int r = 69; r <= 88; ++r) s[i++] = {r, true};
+    for (int r = layout::kFixedTable.first; r <= layout::kFixedTable.last; ++r) s[i++] = {r, true};
     s[i++] = {layout::kBandRecord, false};
     s[i++] = {layout::kBandRecord, false};
     return s;

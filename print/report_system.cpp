@@ -2,14 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QScreen>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <functional>
 #include <memory>
 
+#include "files/atomic_write.h"
 #include "print/status_window.h"
 
 namespace tirel::print {
@@ -29,7 +33,7 @@ struct PageRun {
 
 // Paints the chosen pages, `copies` times over when the printer cannot make copies itself.
 // False when the painter could not start on the printer.
-bool paint_pages(QPrinter& printer, const PageRun& run) {
+bool paint_pages(QPagedPaintDevice& printer, const PageRun& run) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   bool first_sheet = true;
@@ -48,6 +52,28 @@ bool paint_pages(QPrinter& printer, const PageRun& run) {
 std::unique_ptr<StatusWindow> status_window(QWidget* parent, const SystemSettings& settings) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return nullptr;
   return std::make_unique<StatusWindow>(parent, settings.status_title);
+}
+
+// A PDF is made in memory and saved like every other file of the program: through a temporary
+// file that replaces the old one only once it is complete, so a full disk is an error, not an
+// empty PDF, and the previous file stays whole.
+Outcome save_pdf(const QString& path, const SystemSettings& settings, const std::function<bool(QPdfWriter&)>& paint) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&bytes);
+    writer.setResolution(1200);  // as a high-resolution printer
+    writer.setTitle(settings.job_title);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    if (!paint(writer)) return {QString("Не удаётся записать файл PDF «%1».").arg(path)};
+  }
+  const QByteArray& pdf = bytes.data();
+  const FileResult saved =
+      write_file_atomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  if (!saved.ok) return {"Не удаётся записать файл PDF — " + QString::fromStdString(saved.error)};
+  return {};
 }
 
 }  // namespace
@@ -86,10 +112,18 @@ Outcome ReportSystem::run(const ReportLayout& layout, const ReportValues& values
       return output(printer, layout, values, *choice, parent);
     }
     case Destination::pdf_file: {
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(choice->pdf_path);
-      return output(printer, layout, values, *choice, parent);
+      const auto status = status_window(parent, settings_);
+      // A file makes no copies of its own: each copy is a page of its own.
+      const PageRun run{.layout = layout,
+                        .values = values,
+                        .date_text = print_date_text(),
+                        .first_page = choice->first_page,
+                        .last_page = choice->last_page,
+                        .copies = choice->copies,
+                        .status = status.get(),
+                        .settings = settings_,
+                        .printing = true};
+      return save_pdf(choice->pdf_path, settings_, [&](QPdfWriter& w) { return paint_pages(w, run); });
     }
     case Destination::preview: {
       QPrinter printer(QPrinter::HighResolution);
@@ -118,8 +152,6 @@ Outcome ReportSystem::output(QPrinter& printer, const ReportLayout& layout, cons
                     .printing = true};
   const bool done = paint_pages(printer, run) && printer.printerState() != QPrinter::Error;
   if (done) return {};
-  if (printer.outputFormat() == QPrinter::PdfFormat)
-    return {QString("Не удаётся записать файл \"%1\".").arg(printer.outputFileName())};
   return {QString("Не удаётся напечатать отчёт на принтере \"%1\".").arg(printer.printerName())};
 }
 
@@ -152,13 +184,8 @@ void ReportSystem::show_preview(QPrinter& printer, const ReportLayout& layout, c
 
 Outcome ReportSystem::write_pdf(const ReportLayout& layout, const ReportValues& values, const QString& path) const {
   if (layout.pages.empty()) return {"Отчёт не содержит страниц."};
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  prepare(printer);
   const PageRun run{layout, values, print_date_text(), 1, int(layout.pages.size()), 1, nullptr, settings_, true};
-  if (paint_pages(printer, run) && printer.printerState() != QPrinter::Error) return {};
-  return {QString("Не удаётся записать файл \"%1\".").arg(path)};
+  return save_pdf(path, settings_, [&](QPdfWriter& w) { return paint_pages(w, run); });
 }
 
 }  // namespace tirel::print

@@ -34,11 +34,23 @@ const char* const kUsage =
     "                            byte-per-record|vanish=N] [--save FILE] [--log FILE]\n"
     "                   [--corrupt-record R]   (a write stores record R with its first data byte changed)\n";
 
+// The whole text as a number from `low` to `high`; anything else is a usage error naming `what`.
+int number(const std::string& what, const std::string& text, int low, int high) {
+  int value = 0;
+  const bool digits = !text.empty() && text.size() <= 9 &&
+                      text.find_first_not_of("0123456789") == std::string::npos;
+  if (digits) value = std::stoi(text);
+  if (!digits || value < low || value > high)
+    throw std::invalid_argument(what + " takes a number from " + std::to_string(low) + " to " +
+                                std::to_string(high) + ", not \"" + text + "\"");
+  return value;
+}
+
 bool parse_fault(const std::string& f, sim::Options& o, bool& wrong_band) {
   auto count = [&](const char* prefix) -> bool {
     const std::size_t n = std::strlen(prefix);
     if (f.compare(0, n, prefix) != 0) return false;
-    o.fault_count = std::stoi(f.substr(n));
+    o.fault_count = number(std::string("--fault ") + prefix + "N", f.substr(n), 0, 1000000);
     return true;
   };
   if (f == "silent") o.fault = sim::Fault::silent;
@@ -67,14 +79,17 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) throw std::invalid_argument(a + " needs a value");
         return argv[++i];
       };
-      if (a == "--link") link = next();
+      if (a == "--help" || a == "-h") {
+        std::cout << kUsage;
+        return 0;
+      } else if (a == "--link") link = next();
       else if (a == "--memory") memory_file = next();
-      else if (a == "--default-band") default_band = std::stoi(next());
-      else if (a == "--band") opt.band_code = std::stoi(next());
-      else if (a == "--model") opt.model_code = std::stoi(next());
+      else if (a == "--default-band") default_band = number(a, next(), 0, 5);
+      else if (a == "--band") opt.band_code = number(a, next(), 0, 255);
+      else if (a == "--model") opt.model_code = number(a, next(), 0, 255);
       else if (a == "--save") save_file = next();
       else if (a == "--log") log_file = next();
-      else if (a == "--corrupt-record") opt.corrupt_record = std::stoi(next());
+      else if (a == "--corrupt-record") opt.corrupt_record = number(a, next(), 1, 128);
       else if (a == "--fault") {
         const std::string f = next();
         if (!parse_fault(f, opt, wrong_band)) throw std::invalid_argument("unknown fault " + f);

@@ -15,7 +15,7 @@ inline constexpr const char* kCsvExportCaption = "Экспорт в CSV";
 inline constexpr const char* kCsvImportCaption = "Импорт из CSV";
 inline constexpr const char* kCsvExportFailed = "Не удалось записать файл CSV\r%1\r\r%2";
 inline constexpr const char* kCsvOpenFailed = "Не удалось открыть файл CSV\r%1\r\r%2";
-inline constexpr const char* kCsvImportFailed = "Файл CSV не импортирован, набор параметров не изменён.\r%1\r\r%2";
+inline constexpr const char* kCsvImportFailed = "Файл CSV не импортирован, набор параметров не изменён.\r%1\r%2\r\r%3";
 inline constexpr const char* kCsvMoreErrors = "… и ещё ошибок: %1";
 
 }  // namespace tirel::text

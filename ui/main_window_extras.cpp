@@ -45,7 +45,7 @@ void TForm1::VerifyClick() {
   bool matches = false;
   const std::string sep = QLocale().decimalPoint().toStdString();
   const bool read = radio_->read_for_check([&](const tirel::ReadBuffer& rb) {
-    const tirel::Comparison c = tirel::verify_read(rb, blok_, sep);
+    const tirel::RadioCheck c = tirel::verify_read(rb, blok_, sep);
     matches = c.identical();
     report = tirel::verify_report(c, kMaxListedLines);
   });
@@ -90,7 +90,8 @@ void TForm1::CsvImportClick() {
       errors << qs(tirel::csv_error_text(e));
     }
     warn(this, tirel::text::kCsvImportCaption,
-         qs(tirel::text::kCsvImportFailed).arg(QDir::toNativeSeparators(name), errors.join(QLatin1Char('\r'))));
+         qs(tirel::text::kCsvImportFailed)
+             .arg(QDir::toNativeSeparators(name), qs(tirel::csv_encoding_text(imported)), errors.join(QLatin1Char('\r'))));
     return;
   }
   const int old_band = tirel::band_code(blok_);
@@ -98,4 +99,8 @@ void TForm1::CsvImportClick() {
   if (tirel::band_code(blok_) != old_band) select_band(tirel::band_code(blok_));
   print_wind_blok();
   set_modified(true);
+  // A file that was not UTF-8 was read in the spreadsheet's own encoding: the user is told so.
+  if (imported.encoding != tirel::csv::Encoding::utf8)
+    tirel::prompter().message(this, QMessageBox::Information, qs(tirel::text::kCsvImportCaption),
+                              qs(tirel::csv_encoding_text(imported)), QMessageBox::Ok);
 }

@@ -6,15 +6,16 @@
 
 void TForm1::N12Click() {
   if (!radio_) return;
-  const bool read = radio_->read([this](const tirel::ReadBuffer& rb) {
+  radio_->read([this](const tirel::ReadBuffer& rb) {
     tirel::apply_read(rb, blok_);
     if (const auto band = tirel::answered_band(rb))
       select_band(*band);
     else
       frq_set();
     print_wind_blok();
+    // The copy is on disk before the user is told the read worked.
+    back_up(true);
   });
-  if (read) back_up(true);
 }
 
 void TForm1::N13Click() {

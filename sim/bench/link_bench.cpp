@@ -4,19 +4,15 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <cstdio>
-#include <ctime>
 
 #include "blok/default_blok.h"
+#include "cpu_time.h"
 #include "link/exchanges.h"
 #include "link/serial_port.h"
 
 namespace {
 
-double cpu_seconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
+using tirel::test::cpu_seconds;
 
 struct Quiet final : tirel::ProgressSink {
   void begin(const QString&, const QString&, int) override {}

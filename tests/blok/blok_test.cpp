@@ -44,10 +44,10 @@ TEST(RecordFrame, HeadersCarryTheRadioAddress) {
 }
 
 TEST(RecordFrame, ChannelSixteenLiesInRecordsThirtyOneAndThirtyTwo) {
-  EXPECT_EQ(layout::freq_low(16, Dir::rx), data_offset(31, 0));
+  EXPECT_EQ(layout::freq_low(16, Dir::rx), 364);
   EXPECT_EQ(layout::freq_top(16, Dir::tx), 371);
   EXPECT_EQ(layout::channel_flags_byte(16), 378);
-  EXPECT_EQ(layout::tone_low(16, Dir::tx), data_offset(32, 0));
+  EXPECT_EQ(layout::tone_low(16, Dir::tx), 376);
   EXPECT_EQ(layout::flag_bit(3, ChannelFlag::on).offset, 54);
 }
 
@@ -106,19 +106,24 @@ TEST(DefaultBlok, UnknownBandLeavesFrequenciesAndBandCodeZero) {
 }
 
 TEST(FieldIsolation, EveryFlagChangesOnlyItsOwnBitInEveryChannel) {
-  const ChannelFlag flags[] = {ChannelFlag::on,    ChannelFlag::tx_enabled, ChannelFlag::narrow,
-                               ChannelFlag::shift, ChannelFlag::busy_lock,  ChannelFlag::scan_skip};
+  // Channel n starts at 24*(n-1); the flags lie in its data bytes 2 and 7 and in the flags byte.
+  const struct {
+    ChannelFlag flag;
+    int offset;
+    std::uint8_t mask;
+  } flags[] = {{ChannelFlag::on, 6, 0x08},     {ChannelFlag::tx_enabled, 11, 0x08}, {ChannelFlag::narrow, 18, 0x01},
+               {ChannelFlag::shift, 18, 0x02}, {ChannelFlag::busy_lock, 18, 0x04},  {ChannelFlag::scan_skip, 18, 0x10}};
   Blok base = new_blok(1);
   for (std::size_t i = 0; i < base.size(); ++i) base[i] = static_cast<std::uint8_t>(base[i] ^ (i * 37));
   for (int n = 1; n <= kChannelCount; ++n) {
-    for (ChannelFlag f : flags) {
+    for (const auto& f : flags) {
+      const int offset = 24 * (n - 1) + f.offset;
       Blok b = base;
-      toggle_channel_flag(b, n, f);
-      const auto diff = differences(base, b);
-      const layout::Bit bit = layout::flag_bit(n, f);
-      ASSERT_EQ(diff, std::vector<int>{bit.offset}) << "channel " << n;
-      EXPECT_EQ(b[static_cast<std::size_t>(bit.offset)] ^ base[static_cast<std::size_t>(bit.offset)], bit.mask);
-      toggle_channel_flag(b, n, f);
+      toggle_channel_flag(b, n, f.flag);
+      ASSERT_EQ(differences(base, b), std::vector<int>{offset}) << "channel " << n;
+      EXPECT_EQ(b[static_cast<std::size_t>(offset)] ^ base[static_cast<std::size_t>(offset)], f.mask);
+      EXPECT_EQ(channel_flag(b, n, f.flag), (b[static_cast<std::size_t>(offset)] & f.mask) != 0);
+      toggle_channel_flag(b, n, f.flag);
       EXPECT_EQ(b, base);
     }
   }
@@ -126,7 +131,7 @@ TEST(FieldIsolation, EveryFlagChangesOnlyItsOwnBitInEveryChannel) {
 
 TEST(FieldIsolation, UnusedBitsOfTheFlagsByteSurviveAnyNumberOfToggles) {
   Blok b = new_blok(1);
-  const int offset = layout::channel_flags_byte(7);
+  const int offset = 162;  // channel 7's flags byte
   b[static_cast<std::size_t>(offset)] = 0xE8;
   const ChannelFlag columns[] = {ChannelFlag::narrow, ChannelFlag::shift, ChannelFlag::busy_lock,
                                  ChannelFlag::scan_skip};

@@ -60,7 +60,7 @@ TEST_F(ChirpCli, LocationsChooseTheRowsEverySkippedRowIsListedAndTheExitTellsThe
   const CliResult ok = cli("import-csv " + q(marine) + " --base " + q(path("band1.t12")) + " -o " + q(path("m.t12")) +
                            " --locations 3-7,18 --first-channel 14");
   ASSERT_EQ(ok.status, 0) << ok.err;
-  EXPECT_EQ(ok.out, "Строк CHIRP внесено: 3 из 22, в каналы 14–16; записан " + path("m.t12").string() + "\n");
+  EXPECT_EQ(ok.out, "Строк CHIRP внесено: 3 из 22, в каналы 14–16; записан «" + path("m.t12").string() + "»\n");
   const std::string skipped_head = marine + ": строка ";
   EXPECT_NE(ok.err.find(skipped_head + "2 (Location 1, «SEA 01») пропущена: не выбрана в --locations\n"),
             std::string::npos);
@@ -86,7 +86,7 @@ TEST_F(ChirpCli, LocationsChooseTheRowsEverySkippedRowIsListedAndTheExitTellsThe
                              " -o " + q(path("p.t12")));
   EXPECT_EQ(none.status, 1);
   EXPECT_FALSE(fs::exists(path("p.t12")));
-  EXPECT_NE(none.err.find("tirel12-cli: ни одна строка не внесена; файл " + path("p.t12").string() + " не записан\n"),
+  EXPECT_NE(none.err.find("tirel12-cli: Ни одна строка списка не внесена; файл «" + path("p.t12").string() + "» не записан\n"),
             std::string::npos);
 
   std::ofstream(path("broken.csv")) << "Location,Frequency\n1,\"440.0\n";
@@ -96,7 +96,7 @@ TEST_F(ChirpCli, LocationsChooseTheRowsEverySkippedRowIsListedAndTheExitTellsThe
   const CliResult bad_list = cli("import-csv " + q(marine) + " --base " + q(path("band1.t12")) + " -o " +
                                  q(path("b.t12")) + " --locations 5-");
   EXPECT_EQ(bad_list.status, 2);
-  EXPECT_NE(bad_list.err.find("--locations ждёт номера Location"), std::string::npos);
+  EXPECT_NE(bad_list.err.find("Параметр «--locations» ждёт номера Location"), std::string::npos);
   std::ofstream(path("ours.csv")) << "№,Канал выключен\n";
   EXPECT_EQ(cli("import-csv " + q(path("ours.csv")) + " --base " + q(path("band1.t12")) + " -o " + q(path("b.t12")) +
                 " --locations 1")
@@ -183,7 +183,7 @@ TEST_F(ChirpCli, ChirpsStockListsImportTheRightChannelsAndNameTheRowsTheyCannotT
   const fs::path frs = kStock / "US FRS and GMRS Channels.csv";
   const CliResult f = cli("import-csv " + q(frs) + " --base " + q(path("band3.t12")) + " -o " + q(path("f.t12")));
   ASSERT_EQ(f.status, 0) << f.err;
-  EXPECT_EQ(f.out, "Строк CHIRP внесено: 16 из 52, в каналы 1–16; записан " + path("f.t12").string() + "\n");
+  EXPECT_EQ(f.out, "Строк CHIRP внесено: 16 из 52, в каналы 1–16; записан «" + path("f.t12").string() + "»\n");
   const Blok fb = load("f.t12");
   EXPECT_EQ(frequency_hz(fb, 1, Dir::rx), 462562500);
   EXPECT_EQ(frequency_hz(fb, 8, Dir::rx), 467562500);

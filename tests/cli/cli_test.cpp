@@ -1,7 +1,5 @@
 // Runs the real tirel12-cli and looks at what it prints, its exit code and the files it writes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <sstream>
 #include <vector>
@@ -10,42 +8,17 @@
 #include "blok/default_blok.h"
 #include "blok/layout.h"
 #include "files/param_file.h"
+#include "run_cli.h"
 
 namespace tirel {
 namespace {
 
 using test::entries_in;
 using test::read_bytes;
+using test::run_cli;
+using test::CliRun;
 using test::TempDir;
 using test::write_bytes;
-
-struct CliRun {
-  int exit_code;
-  std::string out;
-  std::string err;
-};
-
-CliRun run_cli(const TempDir& dir, std::vector<std::string> args, const char* lang = "C.UTF-8") {
-  const auto out_path = dir.path().parent_path() / (dir.path().filename().string() + ".out");
-  const auto err_path = dir.path().parent_path() / (dir.path().filename().string() + ".err");
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    std::vector<char*> argv{const_cast<char*>(TIREL12_CLI)};
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    ::freopen(out_path.c_str(), "w", stdout);
-    ::freopen(err_path.c_str(), "w", stderr);
-    ::setenv("LC_ALL", lang, 1);
-    ::execv(TIREL12_CLI, argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  CliRun r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_bytes(out_path), read_bytes(err_path)};
-  std::filesystem::remove(out_path);
-  std::filesystem::remove(err_path);
-  return r;
-}
 
 std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;

@@ -217,6 +217,13 @@ TEST(ChirpFile, HeaderDecidesTheDialectAndCellsAreReadExactly) {
                                                              "436.000000 – 472.000000 МГц"}));
   EXPECT_EQ(list.rows[5].location_number, std::nullopt);
 
+  // Saved by a spreadsheet on a Russian system: Windows-1251, semicolons, a decimal comma.
+  const chirp::List cp1251 = chirp::read_list("Location;Name;Frequency\r\n1;\xCA\xE0\xED\xE0\xEB;440,0125\r\n", new_blok(3));
+  ASSERT_EQ(cp1251.rows.size(), 1u);
+  EXPECT_EQ(cp1251.rows[0].name, "Канал");
+  EXPECT_EQ(cp1251.rows[0].rx_hz, 440012500);
+  EXPECT_TRUE(cp1251.rows[0].importable());
+
   EXPECT_EQ(chirp::read_list("Location,Frequency\n1,\"440.0\n", new_blok(3)).error,
             "строка 2: кавычка открыта и не закрыта до конца файла");
   EXPECT_EQ(chirp::read_list("\n\n", new_blok(3)).error, "файл пуст: нет даже строки заголовка");

@@ -1,11 +1,9 @@
 #include "files/param_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
-
+#include "../support/file_size_limit.h"
 #include "blok/default_blok.h"
 #include "temp_dir.h"
 
@@ -123,15 +121,12 @@ TEST(ParamFile, SaveThatFailsWhileWritingKeepsTheOldFile) {
   const Blok old = patterned();
   ASSERT_TRUE(save_param_file(dir / "a.t12", old).ok);
 
-  const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileResult r = save_param_file(dir / "a.t12", new_blok(1));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous_handler);
+  FileResult r;
+  {
+    test::FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.active());
+    r = save_param_file(dir / "a.t12", new_blok(1));
+  }
 
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.find("Файл слишком велик"), std::string::npos) << r.error;

@@ -67,9 +67,11 @@ TEST(CliRadio, FailuresSayTheProgramsMessageAndLeaveTheFileAlone) {
     SimRadio sim({"--fault", "vanish=50"});
     CliRun r = cli({"read", "--port", sim.path(), "-o", out});
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Данные не считаны. Проверьте включена ли радиостанция и подключение "
-                                              "кабеля программатора.")))
-        << r.err.toStdString();
+    // Into a file the bar is one line of how far it got (4 whole records of 57), no carriage returns.
+    EXPECT_EQ(r.err, QStringLiteral("Чтение данных из радиостанции : 7%\n"
+                                    "tirel12-cli: Данные не считаны. Проверьте включена ли радиостанция и подключение "
+                                    "кабеля программатора. Порт: ") +
+                         sim.path() + "\n");
     EXPECT_FALSE(QFile::exists(out));
   }
   const QString blok3 = SimRadio::memory_file(dir, new_blok(3));
@@ -77,13 +79,16 @@ TEST(CliRadio, FailuresSayTheProgramsMessageAndLeaveTheFileAlone) {
     SimRadio sim({"--band", "1"});
     CliRun w = cli({"write", "--port", sim.path(), blok3});
     EXPECT_EQ(w.code, 1);
-    EXPECT_TRUE(w.err.contains(QStringLiteral("Данная радиостанция не соответствует выбранному диапазону частот")));
+    EXPECT_EQ(w.err, QStringLiteral("tirel12-cli: Данная радиостанция не соответствует выбранному диапазону частот: "
+                                    "в файле — 438МГц - 470МГц (Р39), в радиостанции — 146МГц - 174МГц (Р17). Порт: ") +
+                         sim.path() + "\n");
     EXPECT_TRUE(sim.records().empty());
   }
   {
     CliRun w = cli({"write", "--port", dir.filePath("no-such-tty"), blok3});
     EXPECT_EQ(w.code, 1);
-    EXPECT_TRUE(w.err.contains(QStringLiteral("Не удается открыть порт"))) << w.err.toStdString();
+    EXPECT_EQ(w.err, QStringLiteral("tirel12-cli: Не удаётся открыть порт «") + dir.filePath("no-such-tty") +
+                         QStringLiteral("». Возможно, порт занят другим приложением или отключён аппаратно.\n"));
     CliRun u = cli({"read", "-o", out});
     EXPECT_EQ(u.code, 2);
   }

@@ -86,5 +86,41 @@ TEST(CliWriteVerify, ReadsBackAfterTheWriteAndFailsWhenTheRadioTookARecordWrongl
   }
 }
 
+TEST(CliWriteVerify, ARecordOfTheRadiosFixedTableTakenWronglyFailsTheCheckByRecordAndByte) {
+  QTemporaryDir dir;
+  // Record 70's first data byte is 70 * 7 + 4 = 494, 0xEE; the radio keeps 0xEF.
+  const QString file = save(dir, "set.t12", test::patterned_blok(1, 4));
+  SimRadio sim({"--default-band", "1", "--corrupt-record", "70"});
+  CliResult w = cli({"write", "--verify", "--port", sim.path(), file});
+  EXPECT_EQ(w.code, 1) << w.err.toStdString();
+  EXPECT_EQ(w.out, QStringLiteral("Запись данных успешно завершена.\n"
+                                  "Радиостанция не соответствует набору параметров (в наборе → в радиостанции):\n"
+                                  "Запись 70 (адрес 0228), байт данных 0: 0xEE → 0xEF\n"
+                                  "Записи 69–88 — постоянная таблица радиостанции: окно её не показывает, а запись "
+                                  "передаёт её из набора без изменений. Запишите набор в радиостанцию ещё раз и "
+                                  "повторите сверку; если различие останется, радиостанцию нужно проверить.\n"));
+}
+
+TEST(CliVerify, ARadioOfAnotherBandOrAnUnsupportedModelDoesNotMatch) {
+  QTemporaryDir dir;
+  const Blok set = test::patterned_blok(3, 2);
+  const QString file = save(dir, "set.t12", set);
+  const QString memory = SimRadio::memory_file(dir, set);
+  const QString heading = QStringLiteral("Радиостанция не соответствует набору параметров (в наборе → в радиостанции):\n");
+  {
+    SimRadio sim({"--memory", memory, "--band", "1"});
+    CliResult r = cli({"verify", "--port", sim.path(), file});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, heading + QStringLiteral("Данная радиостанция не соответствует выбранному диапазону частот: "
+                                              "438МГц - 470МГц (Р39) → 146МГц - 174МГц (Р17)\n"));
+  }
+  {
+    SimRadio sim({"--memory", memory, "--model", "3"});
+    CliResult r = cli({"verify", "--port", sim.path(), file});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, heading + QStringLiteral("Данная радиостанция не поддерживается ПО Тирель-12. Код модели: 3.\n"));
+  }
+}
+
 }  // namespace
 }  // namespace tirel

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <ctime>
 
 #include "blok/layout.h"
 #include "blok_pattern.h"
+#include "cpu_time.h"
 #include "link/exchanges.h"
 #include "link/serial_port.h"
 #include "recording_progress.h"
@@ -14,13 +14,8 @@
 namespace tirel {
 namespace {
 
+using test::cpu_seconds;
 using test::SimRadio;
-
-double cpu_seconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
 
 struct ReadRun {
   ExchangeResult result;
@@ -123,7 +118,6 @@ TEST(ReadFromRadio, DataThatStopsFailsSevenSecondsAfterTheGoAheadAndKeepsWhatCam
   QTemporaryDir dir;
   const Blok radio = test::patterned_blok(1, 3);
   SimRadio sim({"--memory", SimRadio::memory_file(dir, radio), "--fault", "stop-after=300"});
-  ReadBuffer rb;
   ReadRun run = run_read(sim.path());
   EXPECT_EQ(run.result, ExchangeResult::failed);
   EXPECT_FALSE(run.port_open_after);

@@ -3,8 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <ctime>
 
+#include "cpu_time.h"
 #include "link/port_names.h"
 #include "link/serial_port.h"
 #include "link/waits.h"
@@ -12,11 +12,7 @@
 namespace tirel {
 namespace {
 
-double cpu_seconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
+using test::cpu_seconds;
 
 TEST(Waits, PauseLastsAtLeastItsLengthWhileOtherTimersKeepFiring) {
   LinkWaits waits;

@@ -58,23 +58,34 @@ TEST(WindowCheck, AfterACleanWriteTheRadioMatchesAndTheCheckChangesNothing) {
   EXPECT_TRUE(s.backups("*_read*.t12").isEmpty()) << "a check is not a read of the set";
 }
 
-TEST(WindowCheck, ARecordTheRadioTookWronglyNamesItsChannelOnly) {
-  // Record 9 is the first of channel 5's two records.
-  SimRadio sim({"--default-band", "1", "--corrupt-record", "9"});
-  ScriptedPrompter prompts;
-  Station s(sim.path());
-  TForm1& w = *s.window;
-  w.blok() = test::patterned_blok(1, 5);
-  w.print_wind_blok();
-  w.N13Click();
-  w.VerifyClick();
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  const QStringList lines = prompts.messages[1].text.split(QLatin1Char('\r'));
-  EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
-  ASSERT_EQ(lines.size(), 2) << prompts.messages[1].text.toStdString();
-  EXPECT_EQ(lines[0], QString::fromUtf8(kVerifyDiffers));
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Канал 5: частота ПРМ "))) << lines[1].toStdString();
-  EXPECT_TRUE(lines[1].contains(QStringLiteral(" → ")));
+TEST(WindowCheck, ARecordTheRadioTookWronglyIsNamedByItsChannelOrByRecordAndByte) {
+  struct Case {
+    const char* record;
+    QStringList lines;
+  } cases[] = {
+      // Record 9 is the first of channel 5's two records.
+      {"9", {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Канал 5: частота ПРМ ")}},
+      // Record 75 is in the fixed table; its first data byte is 75 * 7 + 5 = 530, 0x12, and the radio keeps 0x13.
+      {"75",
+       {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Запись 75 (адрес 0250), байт данных 0: 0x12 → 0x13"),
+        QStringLiteral("Записи 69–88 — постоянная таблица радиостанции")}},
+  };
+  for (const Case& c : cases) {
+    SimRadio sim({"--default-band", "1", "--corrupt-record", c.record});
+    ScriptedPrompter prompts;
+    Station s(sim.path());
+    TForm1& w = *s.window;
+    w.blok() = test::patterned_blok(1, 5);
+    w.print_wind_blok();
+    w.N13Click();
+    w.VerifyClick();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
+    const QStringList lines = prompts.messages[1].text.split(QLatin1Char('\r'));
+    ASSERT_EQ(lines.size(), c.lines.size()) << prompts.messages[1].text.toStdString();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      EXPECT_TRUE(lines[i].startsWith(c.lines[i])) << "record " << c.record << ": " << lines[i].toStdString();
+  }
 }
 
 TEST(WindowCheck, ARadioThatDoesNotAnswerIsAFailedReadAndNoVerdict) {
@@ -114,6 +125,24 @@ TEST(WindowBackups, EveryReadAndWriteLeavesACopyOfTheSet) {
   EXPECT_EQ(prompts.messages.size(), 3u) << "backups that work say nothing";
 }
 
+TEST(WindowBackups, TheReadCopyIsOnDiskWhileTheSuccessMessageIsShown) {
+  SimRadio sim({"--default-band", "2"});
+  ScriptedPrompter prompts;
+  Station s(sim.path());
+  QStringList on_disk;
+  QByteArray copy;
+  prompts.while_shown = [&](const test::AskedMessage& m) {
+    if (m.caption != QStringLiteral("Чтение")) return;
+    on_disk = s.backups("*_read*.t12");
+    if (!on_disk.isEmpty()) copy = s.backup(on_disk[0]);
+  };
+  s.window->N12Click();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Чтение данных успешно завершено."));
+  ASSERT_EQ(on_disk.size(), 1) << "the copy is written before the user is told the read worked";
+  EXPECT_EQ(copy, bytes(s.window->blok()));
+}
+
 TEST(WindowBackups, TheWriteCopyIsTakenBeforeAnythingIsSent) {
   SimRadio sim({"--fault", "silent"});
   ScriptedPrompter prompts;
@@ -138,10 +167,11 @@ TEST(WindowBackups, ABackupFolderThatCannotBeMadeIsToldOnceAndStopsNothing) {
 
   w.N12Click();
   ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Чтение данных успешно завершено."));
-  EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Warning);
-  EXPECT_TRUE(prompts.messages[1].text.startsWith(QStringLiteral("Не удалось сохранить резервную копию")));
-  EXPECT_TRUE(prompts.messages[1].text.contains(QDir::toNativeSeparators(w.backup_folder())));
+  // The copy is attempted before the success is told, so its failure comes first.
+  EXPECT_EQ(prompts.messages[0].icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Не удалось сохранить резервную копию")));
+  EXPECT_TRUE(prompts.messages[0].text.contains(QDir::toNativeSeparators(w.backup_folder())));
+  EXPECT_EQ(prompts.messages[1].text, QStringLiteral("Чтение данных успешно завершено."));
 
   w.blok()[layout::kTimeoutTimer] = 0x04;
   w.N13Click();

@@ -9,6 +9,7 @@
 
 #include "blok/default_blok.h"
 #include "blok/settings.h"
+#include "file_size_limit.h"
 #include "fixed_setup.h"
 #include "pdf_words.h"
 #include "print/report_layout.h"
@@ -135,6 +136,26 @@ TEST_F(ReportEngine, UnwritableFileIsReportedAndTheNextPrintRunsOnTheOpenProject
   EXPECT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(test::pdf_page_count(pdf), 1);
   EXPECT_FALSE(project.is_open());
+}
+
+// A PDF that cannot be written in full (here a file-size limit, which binds root as well, stands in
+// for a full disk) is an error, and the file that was there stays whole.
+TEST_F(ReportEngine, APdfThatCannotBeWrittenInFullIsAnErrorAndTheOldFileStays) {
+  const QString pdf = pdf_choice("full.pdf");
+  write_file(pdf, "old sheet");
+  {
+    test::FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.active());
+    print::print_sheet(project, view, nullptr);
+  }
+
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(prompter.messages[0].text, "Не удаётся записать файл PDF — Файл слишком велик для этого диска: " + pdf);
+  QFile kept(pdf);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray("old sheet"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "the layout and the old PDF, no temporary file";
 }
 
 TEST_F(ReportEngine, LayoutThatCannotBeLoadedIsReportedBeforeAnyWindow) {

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <string>
 
@@ -136,6 +137,28 @@ TEST(SimulatedRadio, LinkNameFollowsTheTerminalWhileTheRadioRuns) {
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), sim.path());
   }
   EXPECT_FALSE(QFileInfo::exists(link));
+}
+
+TEST(SimulatedRadio, NumbersOutOfRangeOrNotNumbersAreUsageErrorsWithAPlainMessage) {
+  struct Case {
+    QStringList args;
+    QString message;
+  } cases[] = {
+      {{"--default-band", "9"}, "tirel12-sim: --default-band takes a number from 0 to 5, not \"9\"\n"},
+      {{"--default-band", "x"}, "tirel12-sim: --default-band takes a number from 0 to 5, not \"x\"\n"},
+      {{"--corrupt-record", "0"}, "tirel12-sim: --corrupt-record takes a number from 1 to 128, not \"0\"\n"},
+      {{"--fault", "stop-after=-3"}, "tirel12-sim: --fault stop-after=N takes a number from 0 to 1000000, not \"-3\"\n"},
+  };
+  for (const Case& c : cases) {
+    QProcess p;
+    p.start(QStringLiteral(TIREL_SIM), c.args);
+    ASSERT_TRUE(p.waitForFinished(5000)) << c.args.join(' ').toStdString();
+    EXPECT_EQ(p.exitCode(), 2) << c.args.join(' ').toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty()) << "no terminal was opened";
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_TRUE(err.startsWith(c.message)) << err.toStdString();
+    EXPECT_TRUE(err.contains("usage: tirel12-sim")) << err.toStdString();
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // A prompter for tests: records every question and answers from a script.
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "prompt/prompter.h"
@@ -25,6 +26,8 @@ class ScriptedPrompter final : public Prompter {
   std::deque<QString> save_names;
   std::deque<QString> save_kinds;  // the filter chosen in a dialog offering several; none = the first
   std::vector<AskedMessage> messages;
+  // Runs while a message is "on the screen", to look at what the program has done by then.
+  std::function<void(const AskedMessage&)> while_shown;
   int open_dialogs = 0;
   int save_dialogs = 0;
   QString last_dir, last_filter, last_suffix;
@@ -32,6 +35,7 @@ class ScriptedPrompter final : public Prompter {
   QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text,
                                       QMessageBox::StandardButtons buttons) override {
     messages.push_back({icon, caption, text, buttons});
+    if (while_shown) while_shown(messages.back());
     if (!answers.empty()) {
       auto a = answers.front();
       answers.pop_front();

@@ -53,16 +53,17 @@ TEST_F(TableClick, EntryColumnsOpenTheRightEntryThenRefresh) {
 }
 
 TEST_F(TableClick, FlagColumnsFlipTheirOwnFlagInEveryChannel) {
+  // The flags byte of channel n is blok offset 24*(n-1)+18.
   const struct {
     int col;
-    ChannelFlag flag;
-  } cases[] = {{5, ChannelFlag::shift}, {6, ChannelFlag::narrow}, {7, ChannelFlag::scan_skip}, {8, ChannelFlag::busy_lock}};
+    std::uint8_t mask;
+  } cases[] = {{5, 0x02}, {6, 0x01}, {7, 0x10}, {8, 0x04}};
   for (int n = 1; n <= kChannelCount; ++n)
     for (const auto& c : cases) {
       const Blok before = b;
       click(n - 1, c.col);
       Blok expected = before;
-      toggle_channel_flag(expected, n, c.flag);
+      expected[static_cast<std::size_t>(24 * (n - 1) + 18)] ^= c.mask;
       ASSERT_EQ(b, expected) << "channel " << n << " column " << c.col;
       ASSERT_NE(b, before);
       click(n - 1, c.col);
@@ -78,7 +79,7 @@ TEST_F(TableClick, AChannelThatIsOffChangesNothingButTheModifiedFlagAndComesBack
     WindowView shown_on;
     refresh_view(shown_on, b, ",");
     channel_off_box_changed(b, n, true);
-    EXPECT_FALSE(channel_flag(b, n, ChannelFlag::on));
+    EXPECT_EQ(b[static_cast<std::size_t>(24 * (n - 1) + 6)] & 0x08, 0) << "channel-on flag";
     const Blok off = b;
     for (int col = 1; col <= 8; ++col) {
       log.clear();
@@ -105,7 +106,7 @@ TEST_F(TableClick, AnInhibitedTransmitterIgnoresItsColumnsAndComesBackWhole) {
     toggle_channel_flag(b, n, ChannelFlag::busy_lock);
     const Blok enabled = b;
     tx_inhibit_box_changed(b, n, true);
-    EXPECT_FALSE(channel_flag(b, n, ChannelFlag::tx_enabled));
+    EXPECT_EQ(b[static_cast<std::size_t>(24 * (n - 1) + 11)] & 0x08, 0) << "transmit-enabled flag";
     const Blok inhibited = b;
     for (int col : {3, 4, 8}) {
       log.clear();
@@ -119,7 +120,7 @@ TEST_F(TableClick, AnInhibitedTransmitterIgnoresItsColumnsAndComesBackWhole) {
     const std::string ch = std::to_string(n);
     EXPECT_EQ(log, (std::vector<std::string>{"frq " + ch + " rx", "refresh", "tone " + ch + " rx", "refresh"}));
     click(n - 1, 5);
-    EXPECT_TRUE(channel_flag(b, n, ChannelFlag::shift));
+    EXPECT_EQ(b[static_cast<std::size_t>(24 * (n - 1) + 18)] & 0x02, 0x02) << "frequency-shift flag";
     click(n - 1, 5);
     tx_inhibit_box_changed(b, n, false);
     EXPECT_EQ(b, enabled);
@@ -143,7 +144,7 @@ TEST_F(TableClick, CheckBoxesWriteOnlyTheirOwnBit) {
     channel_off_box_changed(b, n, true);
     tx_inhibit_box_changed(b, n, true);
     for (int i = 0; i < kBlokSize; ++i) {
-      const bool own = i == layout::freq_top(n, Dir::rx) || i == layout::freq_top(n, Dir::tx);
+      const bool own = i == 24 * (n - 1) + 6 || i == 24 * (n - 1) + 11;  // receive and transmit top bytes
       ASSERT_EQ(b[i], own ? (before[i] & ~0x08) : before[i]) << n << " " << i;
     }
     channel_off_box_changed(b, n, true);  // the same tick again stores the same value

@@ -1,6 +1,8 @@
 // "Экспорт в CSV…" and "Импорт из CSV…" of the File menu: what the dialogs offer, edits made in
 // the text coming back into the window, and a wrong file that changes nothing.
 #include <QCheckBox>
+#include <QDir>
+#include <QStringEncoder>
 #include <QTableWidget>
 
 #include "blok/default_blok.h"
@@ -86,6 +88,32 @@ TEST_F(CsvCommands, AWrongFileListsEveryBadCellInOneMessageAndChangesNothing) {
   EXPECT_EQ(w.blok(), before);
   EXPECT_EQ(w.StringGrid101->item(1, 1)->text(), cell);
   EXPECT_FALSE(w.modified());
+}
+
+TEST_F(CsvCommands, ASpreadsheetsWindows1251FileIsReadAndTheUserIsToldItsEncoding) {
+  TForm1& w = open_window();
+  const QString file = export_to(w, QStringLiteral("sheet.csv"));
+  QString text = QString::fromUtf8(read_file(file));
+  text.replace(QLatin1Char(','), QLatin1Char(';'));
+  text.replace(QStringLiteral("\n4;no;no;150.000000;"), QStringLiteral("\n4;no;no;151,250000;"));
+  QStringEncoder to_1251("windows-1251");
+  ASSERT_TRUE(write_file(file, to_1251(text)));
+  import_from(w, file);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].icon, QMessageBox::Information);
+  EXPECT_EQ(prompter.messages[0].caption, QStringLiteral("Импорт из CSV"));
+  EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Файл CSV прочитан в кодировке Windows-1251."));
+  EXPECT_TRUE(w.StringGrid101->item(3, 1)->text().contains(QStringLiteral("151,25"))) << w.StringGrid101->item(3, 1)->text().toStdString();
+  EXPECT_TRUE(w.modified());
+
+  text.replace(QStringLiteral("\n4;no;no;151,250000;"), QStringLiteral("\n4;no;no;191,250000;"));
+  ASSERT_TRUE(write_file(file, to_1251(text)));
+  import_from(w, file);
+  ASSERT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages[1].text.split(QLatin1Char('\r')).mid(1, 4),
+            (QStringList{QDir::toNativeSeparators(file), QStringLiteral("Файл CSV прочитан в кодировке Windows-1251."),
+                         QString(),
+                         QStringLiteral("строка 5, столбец 4: частота 191,250000 вне диапазона 136,000000 – 175,000000 МГц")}));
 }
 
 TEST_F(CsvCommands, CancelledDialogsAndUnreadableFilesLeaveTheSetAlone) {
