@@ -67,6 +67,10 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
 bool open_port(Invocation& inv, SerialPort& port, const QString& device) {
   port.set_device(device);
   if (port.open()) return true;
+  if (port.refused()) {
+    fail(inv, access_refused_text(device).toStdString(), kExitFailed);
+    return false;
+  }
   fail(inv, "Не удаётся открыть порт «" + device.toStdString() +
                 "». Возможно, порт занят другим приложением или отключён аппаратно.",
        kExitFailed);

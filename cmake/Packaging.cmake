@@ -10,6 +10,8 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/docs/Tirel12.html)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/Tirel12.html DESTINATION ${CMAKE_INSTALL_DATADIR}/tirel12)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/tirel12.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# udev reads its rules from /lib/udev/rules.d, outside the /usr prefix.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/60-tirel12.rules DESTINATION /lib/udev/rules.d)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/tirel12.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -20,7 +22,7 @@ set(CPACK_PACKAGE_CONTACT "Tirel-12 software developers <tirel12@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for the Tirel-12 two-way radio")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins, libftdi1-2, fonts-liberation")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins, libxcb1, fonts-liberation")
 # Qt's own texts (message box buttons, file dialogs) in Russian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME "tirel12_${PROJECT_VERSION}_amd64.deb")

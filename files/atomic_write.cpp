@@ -48,6 +48,14 @@ int open_temp(const fs::path& target, fs::path& temp) {
   return -1;
 }
 
+// ENOENT on creating a file: the folder is gone, or it exists but is a place where the system
+// makes no files (such as /proc).
+std::string missing_place_cause(const fs::path& target) {
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ec;
+  return fs::is_directory(dir, ec) ? "В этой папке нельзя создать файл" : "Папка не найдена";
+}
+
 void sync_folder(const fs::path& target) {
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -85,7 +93,7 @@ FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
 
   fs::path temp;
   const int fd = open_temp(target, temp);
-  if (fd < 0) return errno == ENOENT ? io_failure("Папка не найдена", path) : io_failure(errno, path);
+  if (fd < 0) return errno == ENOENT ? io_failure(missing_place_cause(target), path) : io_failure(errno, path);
   if (exists) ::fchmod(fd, old.st_mode & 07777);
 
   int err = 0;

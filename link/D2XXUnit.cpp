@@ -1,11 +1,10 @@
 #include "link/D2XXUnit.h"
 
-#include <ftdi.h>
-
 #include <QString>
 #include <cstring>
 #include <map>
 
+#include "link/usb_devices.h"
 #include "prompt/prompter.h"
 
 namespace tirel::d2xx {
@@ -15,55 +14,29 @@ std::string device_description;
 
 namespace {
 
-ListingSource g_source;
-UsbListing g_last;  // the listing behind the last count, which the by-index calls read
+std::filesystem::path g_root = "/sys";
+FtdiDeviceList g_last;  // the listing behind the last count, which the by-index calls read
 
-// A failure that lasts would otherwise put up a box on every tick: each operation reports a
-// status once, and again only after it has succeeded in between.
+// A failure that lasts would otherwise put up a box on every tick: each operation (and each
+// device) reports a status once, and again only after it has succeeded in between.
 std::map<std::string, FT_STATUS> g_reported;
 
-void report(const char* operation, FT_STATUS status) {
+void report(const char* operation, const std::string& key, FT_STATUS status) {
   if (status == FT_OK) {
-    g_reported.erase(operation);
+    g_reported.erase(key);
     return;
   }
-  auto [it, fresh] = g_reported.try_emplace(operation, status);
+  auto [it, fresh] = g_reported.try_emplace(key, status);
   if (!fresh && it->second == status) return;
   it->second = status;
   prompter().message(nullptr, QMessageBox::Critical, QStringLiteral("Error"),
                      QString::fromStdString(error_text(operation, status)), QMessageBox::Ok);
 }
 
-UsbListing current_listing() { return g_source ? g_source() : list_ftdi_devices(); }
-
 }  // namespace
 
-UsbListing list_ftdi_devices() {
-  UsbListing out;
-  ftdi_context* ctx = ftdi_new();
-  if (!ctx) {  // no USB subsystem to talk to
-    out.status = FT_IO_ERROR;
-    return out;
-  }
-  ftdi_device_list* list = nullptr;
-  const int n = ftdi_usb_find_all(ctx, &list, 0x0403, 0);
-  if (n < 0) {
-    out.status = n == -3 ? FT_INSUFFICIENT_RESOURCES : FT_IO_ERROR;
-  } else {
-    for (ftdi_device_list* d = list; d; d = d->next) {
-      char description[kFtDescriptionSize] = {};
-      if (ftdi_usb_get_strings(ctx, d->dev, nullptr, 0, description, sizeof description, nullptr, 0) == 0)
-        out.descriptions.emplace_back(description);
-      else
-        out.descriptions.emplace_back(std::nullopt);
-    }
-  }
-  ftdi_list_free(&list);
-  ftdi_free(ctx);
-  return out;
-}
-
-void set_listing_source(ListingSource source) { g_source = std::move(source); }
+const std::filesystem::path& sysfs_root() { return g_root; }
+void set_sysfs_root(std::filesystem::path root) { g_root = std::move(root); }
 
 std::string error_text(const char* operation, FT_STATUS status) {
   static const char* const suffixes[] = {
@@ -81,7 +54,7 @@ std::string error_text(const char* operation, FT_STATUS status) {
 
 FT_STATUS GetFTDeviceCount() {
   const FT_STATUS s = FT_ListDevices(&device_count, nullptr, FT_LIST_NUMBER_ONLY);
-  report("GetFTDeviceCount", s);
+  report("GetFTDeviceCount", "GetFTDeviceCount", s);
   return s;
 }
 
@@ -91,7 +64,7 @@ FT_STATUS GetFTDeviceDescription(int index) {
       FT_ListDevices(reinterpret_cast<void*>(static_cast<std::intptr_t>(index)), buffer,
                      FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION);
   if (s == FT_OK) device_description.assign(buffer, strnlen(buffer, 49));
-  report("GetFTDeviceDescription", s);
+  report("GetFTDeviceDescription", "GetFTDeviceDescription " + std::to_string(index), s);
   return s;
 }
 
@@ -101,17 +74,17 @@ FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
   using namespace tirel::d2xx;
   if (flags == FT_LIST_NUMBER_ONLY) {
     if (!arg1) return FT_INVALID_PARAMETER;
-    g_last = current_listing();
-    if (g_last.status != FT_OK) return g_last.status;
-    *static_cast<DWORD*>(arg1) = static_cast<DWORD>(g_last.descriptions.size());
+    g_last = tirel::list_ftdi_devices(g_root);
+    if (!g_last.usb_present) return FT_IO_ERROR;  // no USB subsystem to look at
+    *static_cast<DWORD*>(arg1) = static_cast<DWORD>(g_last.devices.size());
     return FT_OK;
   }
   if (flags == (FT_LIST_BY_INDEX | FT_OPEN_BY_DESCRIPTION)) {
     const auto index = reinterpret_cast<std::intptr_t>(arg1);
     if (!arg2) return FT_INVALID_PARAMETER;
-    if (index < 0 || static_cast<std::size_t>(index) >= g_last.descriptions.size()) return FT_DEVICE_NOT_FOUND;
-    const auto& d = g_last.descriptions[static_cast<std::size_t>(index)];
-    if (!d) return FT_DEVICE_NOT_OPENED;
+    if (index < 0 || static_cast<std::size_t>(index) >= g_last.devices.size()) return FT_DEVICE_NOT_FOUND;
+    const auto& d = g_last.devices[static_cast<std::size_t>(index)].product;
+    if (!d) return FT_IO_ERROR;  // the kernel would not tell the product string
     const std::size_t n = std::min(d->size(), static_cast<std::size_t>(kFtDescriptionSize - 1));
     std::memcpy(arg2, d->data(), n);
     static_cast<char*>(arg2)[n] = '\0';

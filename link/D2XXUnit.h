@@ -1,12 +1,10 @@
 #pragma once
 // Listing of FTDI USB devices: how many are plugged in and what each calls itself.
-// FT_ListDevices keeps the two calling forms of FTDI's D2XX library; here it lists the USB
-// bus through libftdi and never opens a device for data.
+// FT_ListDevices keeps the two calling forms of FTDI's D2XX library; here it reads the kernel's
+// device list under /sys, which any user may read, and never opens a device.
 #include <cstdint>
-#include <functional>
-#include <optional>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 using DWORD = std::uint32_t;
 using FT_STATUS = DWORD;
@@ -37,18 +35,9 @@ extern std::string device_description;  // at most 49 characters
 FT_STATUS GetFTDeviceCount();
 FT_STATUS GetFTDeviceDescription(int index);
 
-// One look at the USB bus: a status and, per FTDI device, its description (none when the
-// device would not tell it, for instance for want of permission).
-struct UsbListing {
-  FT_STATUS status = FT_OK;
-  std::vector<std::optional<std::string>> descriptions;
-};
-using ListingSource = std::function<UsbListing()>;
-
-// The bus as libftdi sees it (vendor 0x0403, any product).
-UsbListing list_ftdi_devices();
-// Replaces where listings come from (tests); an empty function restores libftdi.
-void set_listing_source(ListingSource source);
+// Where the kernel's device list is read: "/sys", or a made-up tree in a test.
+const std::filesystem::path& sysfs_root();
+void set_sysfs_root(std::filesystem::path root);
 
 // The text of an error box for `status` of `operation`, e.g. "GetFTDeviceCount - Устройство не найдено....".
 std::string error_text(const char* operation, FT_STATUS status);

@@ -37,7 +37,10 @@ inline constexpr LinkMessage kUsbCableMissing{
 
 // The warning of a port that will not open: caption and text for port number n.
 inline constexpr const char* kPortWarningCaption = "Предупреждение";
-QString port_warning_text(int port_number);
+// When the system refused access to the device, a line naming it and the cure follows the first.
+QString port_warning_text(int port_number, const QString& refused_device = {});
+// "Нет доступа к /dev/ttyUSB0: добавьте пользователя в группу dialout и войдите в систему заново."
+QString access_refused_text(const QString& device);
 
 // Shows `m` through the program's prompter, without an owner window.
 void show_message(const LinkMessage& m);

@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 #include "files/config_ini.h"
+#include "link/D2XXUnit.h"
+#include "link/usb_devices.h"
 
 namespace tirel {
 
@@ -34,11 +35,13 @@ QString port_device_from_config(int n, const QString& config_dir) {
                      [](const QString& p) { return QFileInfo::exists(p); });
 }
 
-std::optional<QString> find_usb_programmer_port() {
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    if (info.description() == QLatin1String(kUsbProgrammerDescription)) return info.systemLocation();
+std::optional<QString> find_usb_programmer_port(const std::filesystem::path& sysfs_root) {
+  for (const FtdiDevice& d : list_ftdi_devices(sysfs_root).devices) {
+    if (d.product == kUsbProgrammerDescription && d.serial_port) return QString::fromStdString(*d.serial_port);
   }
   return std::nullopt;
 }
+
+std::optional<QString> find_usb_programmer_port() { return find_usb_programmer_port(d2xx::sysfs_root()); }
 
 }  // namespace tirel

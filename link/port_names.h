@@ -1,6 +1,7 @@
 #pragma once
 // Which device a port number means, and where the maker's USB cable is plugged in.
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -19,7 +20,9 @@ QString port_device_from_config(int n, const QString& config_dir);
 // The product description of the maker's USB programming cable.
 inline constexpr const char* kUsbProgrammerDescription = "USB-Programmer T-120K";
 
-// The serial device of the first port whose USB description is exactly that of the cable.
+// The serial device of the first USB device whose product string is exactly that of the cable,
+// from the same device list as the status panel's presence check.
+std::optional<QString> find_usb_programmer_port(const std::filesystem::path& sysfs_root);
 std::optional<QString> find_usb_programmer_port();
 
 }  // namespace tirel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "prompt/window_place.h"
+
 namespace {
 QRadioButton* item(QWidget* frame, QButtonGroup& group, int id, const char* text, int x, int y, int w) {
   auto* b = new QRadioButton(QString::fromUtf8(text), frame);
@@ -73,6 +75,7 @@ void TForm2::select(QButtonGroup& group, int index, int count) {
 
 void TForm2::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  tirel::centre_frame_on_owner(this);
   FormShow();
 }
 

@@ -10,7 +10,7 @@ namespace tirel {
 RadioLink::RadioLink(QWidget* main_window, std::int32_t& programmer_mode, std::int32_t& port_index,
                      std::uint8_t& stop_usb_polling)
     : resolve_port([](int n) { return port_device_from_config(n, QDir::currentPath()); }),
-      find_usb_port(find_usb_programmer_port),
+      find_usb_port([] { return find_usb_programmer_port(); }),
       window_(main_window),
       programmer_mode_(programmer_mode),
       port_index_(port_index),

@@ -1,5 +1,10 @@
 #include "link/serial_port.h"
 
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+
 namespace tirel {
 
 SerialPort::SerialPort() {
@@ -16,9 +21,16 @@ bool SerialPort::set_device(const QString& device) {
 
 bool SerialPort::open() {
   lost_ = false;
+  refused_ = false;
   if (port_.isOpen() || device_.isEmpty()) return false;
   port_.setPortName(device_);
-  if (!port_.open(QIODevice::ReadWrite)) return false;
+  if (!port_.open(QIODevice::ReadWrite)) {
+    // The toolkit reports a held lock and a refused permission alike; the device's own access
+    // rights tell them apart.
+    const QByteArray path = QFile::encodeName(device_);
+    refused_ = ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
+    return false;
+  }
   const bool lines_ok = port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
                         port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
                         port_.setFlowControl(QSerialPort::NoFlowControl);

@@ -23,6 +23,8 @@ class SerialPort final : public Port {
   bool send(const QByteArray& bytes) override;
   bool read_byte(std::uint8_t& out) override;
   bool lost() const override { return lost_; }
+  // The last open failed because the system does not let this user open the device.
+  bool refused() const { return refused_; }
 
  private:
   void on_error(QSerialPort::SerialPortError e);
@@ -30,6 +32,7 @@ class SerialPort final : public Port {
   QSerialPort port_;
   QString device_;
   bool lost_ = false;
+  bool refused_ = false;
 };
 
 }  // namespace tirel

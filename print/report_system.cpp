@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "files/atomic_write.h"
+#include "prompt/window_place.h"
 #include "print/status_window.h"
 
 namespace tirel::print {
@@ -176,9 +177,9 @@ void ReportSystem::show_preview(QPrinter& printer, const ReportLayout& layout, c
     for (QAction* a : dialog.findChildren<QAction*>())
       if (a->objectName() == "fitWidthAction" || a->objectName() == "fitPageAction") a->setChecked(false);
   }
-  // Room for a full-size A4 page's width, within the screen.
-  const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-  dialog.resize(std::min(900, screen.width()), std::min(1000, screen.height()));
+  // Room for a full-size A4 page's width, with the frame and title bar within the screen's
+  // available area, so that the bottom and the scroll bar stay in reach.
+  fit_on_screen(&dialog, QSize(900, 1000));
   dialog.exec();
 }
 

@@ -27,6 +27,11 @@ class Prompter {
                                          const QString& default_suffix, QString& chosen);
 };
 
+// The window that owns message boxes and file dialogs asked for without one: the main window.
+// A window manager then keeps them above it.
+void set_owner_window(QWidget* w);
+QWidget* owner_window();
+
 // The program's prompter: real dialogs unless a test has installed its own.
 Prompter& prompter();
 // Installs `p` (not owned); nullptr restores the real dialogs.

@@ -4,16 +4,11 @@
 #include <QFont>
 #include <QWidget>
 
+#include "prompt/window_place.h"
+
 namespace tirel {
 
-void centre_on_parent(QWidget* dialog) {
-  const QWidget* parent = dialog->parentWidget();
-  if (!parent) return;
-  const QRect owner = parent->window()->frameGeometry();
-  QRect frame = dialog->frameGeometry();
-  frame.moveCenter(owner.center());
-  dialog->move(frame.topLeft());
-}
+void centre_on_parent(QWidget* dialog) { centre_frame_on_owner(dialog); }
 
 namespace {
 const QStringList& stand_ins() {

@@ -10,7 +10,10 @@
 #include "prompt/prompter.h"
 #include "ui/texts.h"
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window) {
+// A dialog of the main window, so that it stays above it, with the buttons of an ordinary window.
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QString::fromUtf8("Справка — ПО Тирель-12"));
   resize(640, 560);

@@ -21,6 +21,7 @@
 #include "files/config_ini.h"
 #include "link/port_names.h"
 #include "link/radio_link.h"
+#include "prompt/prompter.h"
 #include "ui/dialog_place.h"
 #include "ui/help_window.h"
 #include "ui/o_progr.h"
@@ -28,6 +29,7 @@
 #include "ui/tool_icons.h"
 #include "ui/vvod.h"
 #include "ui/vvod_tona.h"
+#include "ui/window_hints.h"
 
 namespace {
 
@@ -58,6 +60,7 @@ TForm1::TForm1(const QString& working_folder, QWidget* parent)
   tirel::install_font_stand_ins();
   setFont(tirel::dialog_font());
   setWindowTitle(qs(tirel::text::kMainCaption));
+  tirel::set_owner_window(this);
 
   QDir().mkdir(save_folder());
   read_config();
@@ -65,6 +68,8 @@ TForm1::TForm1(const QString& working_folder, QWidget* parent)
   build_menu_and_tools();
   build_frame();
   connect_channel_actions();
+  place_at_start();
+  tirel::offer_no_maximise(this);
 
   limits_ = tirel::kStartupLimits;
   remembered_band_ = tirel::kStartupBand;

@@ -173,9 +173,10 @@ class TForm1 : public QMainWindow {
   void refresh_settings_page();
   void setting_chosen(int combo, int i);
   void read_config();
+  void place_at_start();
   void write_config_at_close();
   void FormClose();
-  void warn_config_not_saved(const QString& error);
+  void warn_config_not_saved(const QString& error, bool closing = false);
   // Saves the blok as a backup of a read or a write; a failure is told once a run and stops nothing.
   void back_up(bool after_read);
   // "Импорт из CSV…" / "Экспорт в CSV…" for a CHIRP channel list.
@@ -191,6 +192,7 @@ class TForm1 : public QMainWindow {
   bool config_warned_ = false;
   bool backup_warned_ = false;
   bool closed_ = false;
+  QPoint start_position_{10, 10};  // the frame's top-left from config.ini
 
   std::array<QCheckBox*, tirel::kChannelCount> off_boxes_{};
   std::array<QCheckBox*, tirel::kChannelCount> inhibit_boxes_{};

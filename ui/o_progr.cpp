@@ -47,6 +47,7 @@ TForm11::TForm11(QWidget* parent)
 void TForm11::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
+  tirel::centre_on_parent(this);
 }
 
 void TForm11::FormShow() {

@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 
+#include "prompt/window_place.h"
+
 TForm10::TForm10(QWidget* main_window)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), main_window_(main_window) {
+    : QWidget(main_window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setFixedSize(336, 69);
   // A window of its own: it takes the main window's face, not the desktop's.
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -24,7 +26,8 @@ TForm10::TForm10(QWidget* main_window)
 void TForm10::begin(const QString& caption, const QString& label, int maximum) {
   setWindowTitle(caption);
   Label1->setText(label);
-  if (main_window_) move(main_window_->frameGeometry().center() - rect().center());
+  tirel::centre_frame_on_owner(this);
+  setEnabled(true);
   show();
   ProgressBar1->setMaximum(maximum);
   ProgressBar1->setValue(0);

@@ -10,7 +10,7 @@
 class TForm10 final : public QWidget, public tirel::ProgressSink {
   Q_OBJECT
  public:
-  // Shown centred on `main_window`, which may be disabled meanwhile.
+  // Owned by `main_window` and shown centred on it; it stays usable while the main window is locked.
   explicit TForm10(QWidget* main_window = nullptr);
 
   QLabel* Label1;
@@ -26,5 +26,4 @@ class TForm10 final : public QWidget, public tirel::ProgressSink {
 
  private:
   void FormShow();
-  QWidget* main_window_;
 };

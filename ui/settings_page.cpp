@@ -9,6 +9,7 @@
 #include "blok/settings.h"
 #include "ui/main_window.h"
 #include "ui/texts.h"
+#include "ui/wheel_guard.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ QGroupBox* group(QWidget* parent, const char* caption, const char* name) {
   QPalette pal = box->palette();
   pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
   box->setPalette(pal);
-  box->setFocusPolicy(Qt::StrongFocus);
+  // The page gives the first frame the focus, so that no list holds it; Tab passes the frames by.
+  box->setFocusPolicy(Qt::ClickFocus);
   return box;
 }
 
@@ -71,6 +73,7 @@ QWidget* TForm1::build_settings_page() {
     list->setEditable(false);
     list->setFixedWidth(230);
     list->setMaxVisibleItems(16);
+    tirel::wheel_only_with_focus(list);
     for (const char* entry : s.entries) list->addItem(QString::fromUtf8(entry));
     label->setBuddy(list);
     grid->addWidget(label, row_in_group[g], 0);

@@ -38,6 +38,10 @@ inline constexpr const char* kFileErrorCaption = "Ошибка";
 inline constexpr const char* kConfigNotSaved =
     "Не удалось записать файл настроек программы\r%1\r\r%2\r\r"
     "Программа работает, но выбор программатора и положение окна не будут сохранены.";
+// The same at close, when there is nothing left to go on working with.
+inline constexpr const char* kConfigNotSavedAtClose =
+    "Не удалось записать файл настроек программы\r%1\r\r%2\r\r"
+    "Выбор программатора и положение окна не сохранены.";
 inline constexpr const char* kConfigCaption = "Внимание";
 
 inline constexpr const char* kHelpFile = "Tirel12.html";

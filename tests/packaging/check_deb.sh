@@ -12,6 +12,12 @@ for f in usr/bin/tirel12 usr/bin/tirel12-cli usr/share/applications/tirel12.desk
   [ -e "$root/$f" ] || fail "package lacks $f"
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends does not name the Qt libraries"
+dpkg-deb -f "$deb" Depends | grep -q ftdi && fail "Depends names libftdi: $(dpkg-deb -f "$deb" Depends)"
+rule=$root/lib/udev/rules.d/60-tirel12.rules
+[ -f "$rule" ] || fail "package lacks the udev rule /lib/udev/rules.d/60-tirel12.rules"
+grep -q 'ATTRS{product}=="USB-Programmer T-120K".*TAG+="uaccess".*SYMLINK+="tirel12-programmer"' "$rule" ||
+  fail "udev rule does not give the cable uaccess and /dev/tirel12-programmer"
+ldd "$root/usr/bin/tirel12" | grep -q ftdi && fail "tirel12 is linked to libftdi"
 
 version=$("$root/usr/bin/tirel12-cli" --version)
 [ "$version" = $'ПО Тирель-12\nВерсия 1.1' ] || fail "tirel12-cli --version printed: $version"
