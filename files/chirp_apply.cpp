@@ -30,9 +30,8 @@ Applied apply_rows(const Blok& base, const List& list, const std::vector<std::si
       return a;
     }
     const Row& r = list.rows[i];
-    // Stored as the entry dialogs store them; the row was checked, so neither can refuse.
-    if (store_frq(b, n, Dir::rx, r.rx_hz, *limits).what != FrqStore::stored ||
-        store_frq(b, n, Dir::tx, r.tx_hz, *limits).what != FrqStore::stored ||
+    // Stored exactly, in the steps the entry dialog prefers; the row was checked, so none can refuse.
+    if (!store_exact_frq(b, n, Dir::rx, r.rx_hz) || !store_exact_frq(b, n, Dir::tx, r.tx_hz) ||
         !store_tone(b, n, Dir::rx, r.rx_tone).ok || !store_tone(b, n, Dir::tx, r.tx_tone).ok) {
       a.error = "строка " + std::to_string(r.line) + " не вносится";
       return a;

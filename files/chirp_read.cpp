@@ -3,6 +3,7 @@
 #include <map>
 
 #include "blok/bands.h"
+#include "blok/frequency.h"
 #include "blok/layout.h"
 #include "files/chirp_csv.h"
 #include "files/chirp_values.h"
@@ -71,7 +72,7 @@ class RowReader {
       row_.refusals.push_back(std::move(why));
   }
 
-  // A frequency the window could store as it is: inside the band, whole 2.5 kHz steps.
+  // A frequency the radio holds as it is: inside the band, whole 2.5 kHz or 6.25 kHz steps.
   void check_frequency(std::int64_t hz, const char* what) {
     if (!limits_) {
       refuse(std::string(what) + " не проверить: в наборе неизвестный диапазон (код " + std::to_string(band_) + ")");
@@ -82,8 +83,9 @@ class RowReader {
              " – " + frequency_text(limits_->upper) + " МГц");
       return;
     }
-    if (hz % 2500 != 0)
-      refuse(std::string(what) + " " + frequency_text(hz) + " МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)");
+    if (!on_step_grid(hz))
+      refuse(std::string(what) + " " + frequency_text(hz) +
+             " МГц не кратна ни 2,5 кГц, ни 6,25 кГц (радиостанция не настроится на неё точно)");
   }
 
   std::optional<std::int64_t> megahertz(std::string_view column, const char* what) {
@@ -91,7 +93,7 @@ class RowReader {
     const MhzText m = parse_mhz(text);
     if (m.what == MhzText::ok) return m.hz;
     if (m.what == MhzText::finer_than_hz)
-      refuse(std::string(what) + " " + in_quotes(text) + " МГц не кратна 2,5 кГц");
+      refuse(std::string(what) + " " + in_quotes(text) + " МГц не кратна ни 2,5 кГц, ни 6,25 кГц");
     else
       refuse(std::string(what) + " " + in_quotes(text) + " — не число мегагерц");
     return std::nullopt;

@@ -86,8 +86,8 @@ TEST(ChirpImport, RowsTheRadioCannotTakeAreNamedWithLineAndReason) {
       {17, "тон CTCSS «69.4» (rToneFreq) не из таблицы 50 тонов"},
       {18, "код DCS «036» (DtcsCode) не из таблицы 83 кодов"},
       {22, "тон CTCSS «100.05» (rToneFreq) не из таблицы 50 тонов"},
-      {23, "частота приёма 446.001200 МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)"},
-      {24, "частота передачи 444.000100 МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)"},
+      {23, "частота приёма 446.001200 МГц не кратна ни 2,5 кГц, ни 6,25 кГц (радиостанция не настроится на неё точно)"},
+      {24, "частота передачи 444.000100 МГц не кратна ни 2,5 кГц, ни 6,25 кГц (радиостанция не настроится на неё точно)"},
       {25, "DtcsPolarity «NX» — нужно две буквы N или R"},
   };
   std::size_t k = 0;
@@ -138,20 +138,26 @@ TEST(ChirpImport, MarineListWithMinusDuplexFillsBand1InFileOrder) {
   EXPECT_EQ(frequency_hz(b.blok, 16, Dir::rx), 162000000);
 }
 
-TEST(ChirpImport, Pmr446ListIntoBand3RefusesLpdOutOfBandAndPmrOffTheRaster) {
+TEST(ChirpImport, Pmr446ListIntoBand3TakesPmrInExactSixPointTwoFiveStepsAndRefusesLpdOutOfBand) {
   const chirp::List list = chirp::read_list(chirp_list("pmr446_lpd.csv"), new_blok(3));
   ASSERT_EQ(list.rows.size(), 14u);
-  for (const chirp::Row& r : list.rows) EXPECT_FALSE(r.importable()) << "line " << r.line;
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_FALSE(list.rows[i].importable()) << "LPD row " << i;
+  for (std::size_t i = 6; i < 14; ++i) EXPECT_TRUE(list.rows[i].importable()) << "PMR row " << i;
   EXPECT_EQ(list.rows[0].refusals,
             std::vector<std::string>{"частота приёма 433.075000 МГц вне диапазона 436.000000 – 472.000000 МГц"});
   EXPECT_EQ(list.rows[6].line, 8);
-  EXPECT_EQ(list.rows[6].refusals,
-            std::vector<std::string>{
-                "частота приёма 446.006250 МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)"});
-  EXPECT_TRUE(chirp::default_choice(list, 1).empty());
-  const chirp::Applied a = chirp::apply_rows(new_blok(3), list, {}, 1);
-  EXPECT_FALSE(a.ok);
-  EXPECT_EQ(a.error, "не выбрано ни одной строки");
+  const std::vector<std::size_t> pmr{6, 7, 8, 9, 10, 11, 12, 13};
+  EXPECT_EQ(chirp::default_choice(list, 1), pmr);
+  const chirp::Applied a = chirp::apply_rows(new_blok(3), list, pmr, 1);
+  ASSERT_TRUE(a.ok) << a.error;
+  // 446.00625 MHz is 71361 steps of 6.25 kHz (0x116C1): never rounded to 446.005 MHz.
+  const std::uint8_t record1[12] = {0x57, 0x00, 0x00, 0x08, 0xC1, 0x16, 0x0D, 0x00, 0x00, 0xC1, 0x16, 0x0D};
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(a.blok[static_cast<std::size_t>(i)], record1[i]) << "channel 1, byte " << i;
+  // PMR 08 in channel 8 (record 15 at offset 168), 446.09375 MHz: 71375 steps (0x116CF).
+  EXPECT_EQ(a.blok[172], 0xCF);
+  EXPECT_EQ(a.blok[173], 0x16);
+  EXPECT_EQ(frequency_hz(a.blok, 8, Dir::tx), 446093750);
+  EXPECT_FALSE(channel_flag(a.blok, 9, ChannelFlag::on));
 }
 
 TEST(ChirpImport, OnlyChosenChannelsChangeTheRestAreSwitchedOffAndNothingIsHalfDone) {
@@ -205,10 +211,10 @@ TEST(ChirpFile, HeaderDecidesTheDialectAndCellsAreReadExactly) {
   EXPECT_EQ(chirp::tone_text(list.rows[0].tx_tone), "DCS 754N");
   EXPECT_EQ(chirp::tone_text(list.rows[0].rx_tone), "DCS 754I") << "without RxDtcsCode the receive code is DtcsCode";
   EXPECT_EQ(chirp::row_summary(list.rows[0]), "444.600000 / 444.600000, DCS 754I / DCS 754N, 12,5 кГц");
-  EXPECT_EQ(list.rows[1].refusals,
-            std::vector<std::string>{
-                "частота приёма 446.006250 МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)"});
-  EXPECT_EQ(list.rows[2].refusals, std::vector<std::string>{"частота приёма «446.00500001» МГц не кратна 2,5 кГц"});
+  EXPECT_TRUE(list.rows[1].importable()) << "446.00625 MHz is a whole number of 6.25 kHz steps";
+  EXPECT_EQ(list.rows[1].rx_hz, 446006250);
+  EXPECT_EQ(list.rows[2].refusals,
+            std::vector<std::string>{"частота приёма «446.00500001» МГц не кратна ни 2,5 кГц, ни 6,25 кГц"});
   EXPECT_EQ(list.rows[3].refusals, std::vector<std::string>{"частота приёма «44O.5» — не число мегагерц"});
   EXPECT_EQ(list.rows[4].refusals, std::vector<std::string>{"в строке 5 ячеек, а в заголовке 10"});
   EXPECT_EQ(list.rows[4].line, 6);

@@ -94,20 +94,20 @@ TEST_F(ChirpCommands, CancelChangesNothingAndAListWithNothingToTakeCannotBeImpor
   EXPECT_EQ(w.blok(), before);
   EXPECT_FALSE(w.modified());
 
-  w.select_band(3);
-  w.blok() = new_blok(3);
+  w.select_band(0);
+  w.blok() = new_blok(0);
   w.print_wind_blok();
-  const Blok band3 = w.blok();
+  const Blok band0 = w.blok();
   import_list(w, QStringLiteral("pmr446_lpd.csv"), [](ChirpRowsDialog* d) {
     EXPECT_EQ(d->table()->rowCount(), 14);
     EXPECT_EQ(ticked(d), 0);
     EXPECT_FALSE(d->import_button()->isEnabled());
     EXPECT_EQ(d->count_label()->text(), QStringLiteral("Не отмечено ни одной строки"));
     EXPECT_EQ(d->table()->item(6, 8)->text(),
-              QStringLiteral("частота приёма 446.006250 МГц не кратна 2,5 кГц (радиостанция не настроится на неё точно)"));
+              QStringLiteral("частота приёма 446.006250 МГц вне диапазона 135.000000 – 151.000000 МГц"));
     d->reject();
   });
-  EXPECT_EQ(w.blok(), band3);
+  EXPECT_EQ(w.blok(), band0);
   EXPECT_FALSE(w.modified());
   EXPECT_TRUE(prompter.messages.empty());
 }
