@@ -54,15 +54,33 @@ std::optional<std::int64_t> parse_frq_entry(std::string_view text) {
   return hz;
 }
 
+namespace {
+
+// The field's step count and step flag for a frequency on the 2.5 or 6.25 kHz grid; 6.25 kHz
+// steps where both fit, as the entry prefers.
+void write_frequency(Blok& b, int n, Dir d, std::int64_t hz) {
+  const bool fine = hz % 6250 == 0;
+  const auto count = static_cast<std::uint32_t>(fine ? hz / 6250 : hz / 2500);
+  set_field(b, layout::step_count_field(d), count, n);
+  set_field(b, layout::step_flag_field(d), fine ? 1 : 0, n);
+}
+
+}  // namespace
+
 FrqResult store_frq(Blok& b, int n, Dir d, std::int64_t entered_hz, BandLimits limits) {
   if (entered_hz == 0) return {FrqStore::nothing_entered, 0};
   if (entered_hz > limits.upper || entered_hz < limits.lower) return {FrqStore::out_of_range, 0};
   const std::int64_t f = entered_hz - entered_hz % 2500;
-  const bool fine = f % 6250 == 0;
-  const auto count = static_cast<std::uint32_t>(fine ? f / 6250 : f / 2500);
-  set_field(b, layout::step_count_field(d), count, n);
-  set_field(b, layout::step_flag_field(d), fine ? 1 : 0, n);
+  write_frequency(b, n, d, f);
   return {FrqStore::stored, f};
+}
+
+bool on_step_grid(std::int64_t hz) { return hz > 0 && (hz % 2500 == 0 || hz % 6250 == 0); }
+
+bool store_exact_frq(Blok& b, int n, Dir d, std::int64_t hz) {
+  if (!on_step_grid(hz) || hz / 2500 > 262143) return false;
+  write_frequency(b, n, d, hz);
+  return true;
 }
 
 }  // namespace tirel

@@ -36,4 +36,11 @@ struct FrqResult {
 // down to 2500 Hz, prefers 6.25 kHz steps and writes the field; bits 3..7 of the top byte stay.
 [[nodiscard]] FrqResult store_frq(Blok& b, int n, Dir d, std::int64_t entered_hz, BandLimits limits);
 
+// A frequency the field holds exactly: a whole number of 2.5 kHz or of 6.25 kHz steps
+// (PMR446's 446.00625 MHz is the latter only).
+bool on_step_grid(std::int64_t hz);
+// Stores a frequency from a channel list as it is, never rounded: 6.25 kHz steps where they fit,
+// else 2.5 kHz steps, as the entry does. False, and nothing written, when it is off both grids.
+[[nodiscard]] bool store_exact_frq(Blok& b, int n, Dir d, std::int64_t hz);
+
 }  // namespace tirel

@@ -1,12 +1,13 @@
 // tirel12-cli export-csv: the channel table of a parameter file as CSV.
 #include "cli/commands.h"
 #include "cli/outputs.h"
+#include "files/chirp_csv.h"
 #include "files/csv.h"
 
 namespace tirel::cli {
 
 int cmd_export_csv(Invocation& inv) {
-  const ParsedArgs p = parse_args(inv.args, {{"--output", "-o", true}});
+  const ParsedArgs p = parse_args(inv.args, {{"--output", "-o", true}, {"--chirp", nullptr, false}});
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
   const auto path = one_file_argument(inv, p);
   if (!path) return kExitUsage;
@@ -14,7 +15,15 @@ int cmd_export_csv(Invocation& inv) {
   const auto blok = open_param_file(inv, *path);
   if (!blok) return kExitFailed;
 
-  const std::string text = export_csv(*blok);
+  std::string text;
+  if (p.has("--chirp")) {
+    chirp::Export e = chirp::export_list(*blok);
+    // Values CHIRP has no form for are left out of the file: say which.
+    for (const std::string& note : e.notes) inv.err << "tirel12-cli: " << note << '\n';
+    text = std::move(e.text);
+  } else {
+    text = export_csv(*blok);
+  }
   if (!p.has("--output")) {
     inv.out << text;
     return kExitOk;

@@ -1,13 +1,18 @@
 // tirel12-cli import-csv: a CSV channel table entered into a parameter set, written to a new file.
+#include "cli/chirp_import.h"
 #include "cli/commands.h"
 #include "cli/outputs.h"
+#include "files/chirp_csv.h"
 #include "files/csv.h"
 #include "files/param_file.h"
 
 namespace tirel::cli {
 
 int cmd_import_csv(Invocation& inv) {
-  const ParsedArgs p = parse_args(inv.args, {{"--base", nullptr, true}, {"--output", "-o", true}});
+  const ParsedArgs p = parse_args(inv.args, {{"--base", nullptr, true},
+                                                   {"--output", "-o", true},
+                                                   {"--locations", nullptr, true},
+                                                   {"--first-channel", nullptr, true}});
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
   if (p.positional.size() != 1)
     return fail(inv, p.positional.empty() ? "Не указан файл CSV" : "Лишние аргументы после имени файла CSV",
@@ -23,6 +28,11 @@ int cmd_import_csv(Invocation& inv) {
   std::string text;
   if (const FileResult r = load_csv_file(csv_path, text); !r.ok) return fail(inv, r.error, kExitFailed);
 
+  if (chirp::looks_like_chirp(text)) return import_chirp_list(inv, p, csv_path, text, *base);
+  if (p.has("--locations") || p.has("--first-channel"))
+    return fail(inv, "Параметры «--locations» и «--first-channel» — только для списков CHIRP, а «" + csv_path +
+                         "» не такой список",
+                kExitUsage);
   const CsvImport imported = import_csv(text, *base);
   if (!imported.ok) {
     inv.err << csv_path << ": " << csv_encoding_text(imported) << '\n';

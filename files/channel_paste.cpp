@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "blok/layout.h"
+#include "files/chirp_csv.h"
 #include "files/csv_reader.h"
 
 namespace tirel {
@@ -22,6 +23,28 @@ bool our_csv_rows(std::string_view text) {
   return false;
 }
 
+// Every row of a CHIRP list, all or nothing; the channels below the pasted ones stay as they were.
+CsvImport enter_chirp_rows(std::string_view text, const Blok& base, int first_channel) {
+  CsvImport r;
+  const chirp::List list = chirp::read_list(text, base);
+  if (!list.error.empty()) {
+    r.errors.push_back({1, 0, list.error});
+    return r;
+  }
+  std::vector<std::size_t> all(list.rows.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  const chirp::Applied applied = chirp::apply_rows(base, list, all, first_channel);
+  if (!applied.ok) {
+    r.errors.push_back({1, 0, applied.error});
+    return r;
+  }
+  r.ok = true;
+  r.blok = applied.blok;
+  r.channels = static_cast<int>(all.size());
+  for (int n = first_channel + r.channels; n <= kChannelCount; ++n) set_channel_data(r.blok, n, channel_data(base, n));
+  return r;
+}
+
 }  // namespace
 
 ChannelData channel_data(const Blok& b, int n) {
@@ -39,7 +62,8 @@ void set_channel_data(Blok& b, int n, const ChannelData& data) {
 }
 
 std::vector<PasteFormat>& paste_formats() {
-  static std::vector<PasteFormat> formats{{"CSV", our_csv_rows, import_csv_rows}};
+  static std::vector<PasteFormat> formats{{"CSV", our_csv_rows, import_csv_rows},
+                                          {"CHIRP", chirp::looks_like_chirp, enter_chirp_rows}};
   return formats;
 }
 

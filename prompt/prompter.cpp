@@ -39,12 +39,28 @@ class DialogPrompter final : public Prompter {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
   }
+
+  QString save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters,
+                                 const QString& default_suffix, QString& chosen) override {
+    QFileDialog dialog(owner_or(parent), QString(), dir, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(default_suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    chosen = dialog.selectedNameFilter();
+    return dialog.selectedFiles().first();
+  }
 };
 
 DialogPrompter g_dialogs;
 Prompter* g_current = nullptr;
 
 }  // namespace
+
+QString Prompter::save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters,
+                                         const QString& default_suffix, QString& chosen) {
+  chosen = filters.section(QStringLiteral(";;"), 0, 0);
+  return save_file_name(parent, dir, chosen, default_suffix);
+}
 
 void set_owner_window(QWidget* w) { g_owner = w; }
 QWidget* owner_window() { return g_owner.data(); }

@@ -21,6 +21,10 @@ class Prompter {
   // Empty when cancelled.
   virtual QString save_file_name(QWidget* parent, const QString& dir, const QString& filter,
                                  const QString& default_suffix) = 0;
+  // The save dialog offering several kinds of file (filters joined by ";;"): `chosen` gets the
+  // one selected when the user accepted. Without an override only the first kind is offered.
+  virtual QString save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters,
+                                         const QString& default_suffix, QString& chosen);
 };
 
 // The window that owns message boxes and file dialogs asked for without one: the main window.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "blok/bands.h"
 #include "blok/blok.h"
@@ -212,6 +213,9 @@ class TForm1 : public QMainWindow {
   void remember_file(const QString& name);
   // A file picked from the recent list; one that has gone away is reported and dropped.
   void open_recent(const QString& name);
+  // "Импорт из CSV…" / "Экспорт в CSV…" for a CHIRP channel list.
+  void chirp_import(const QString& name, const std::string& text);
+  void chirp_export(const QString& name);
 
   QString working_folder_;
   tirel::Blok blok_{};

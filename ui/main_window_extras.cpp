@@ -6,10 +6,12 @@
 
 #include "blok/layout.h"
 #include "files/backup.h"
+#include "files/chirp_csv.h"
 #include "files/csv.h"
 #include "link/radio_link.h"
 #include "link/verify.h"
 #include "prompt/prompter.h"
+#include "ui/chirp_texts.h"
 #include "ui/edit_texts.h"
 #include "ui/extra_texts.h"
 #include "ui/file_path.h"
@@ -56,9 +58,12 @@ void TForm1::VerifyClick() {
 }
 
 void TForm1::CsvExportClick() {
-  const QString name = tirel::prompter().save_file_name(this, save_folder(), qs(tirel::text::kCsvFilter),
-                                                        qs(tirel::text::kCsvSuffix));
+  QString kind;
+  const QString name = tirel::prompter().save_file_name_of_kind(
+      this, save_folder(), qs(tirel::text::kCsvFilter) + QStringLiteral(";;") + qs(tirel::text::kChirpFilter),
+      qs(tirel::text::kCsvSuffix), kind);
   if (name.isEmpty()) return;
+  if (kind == qs(tirel::text::kChirpFilter)) return chirp_export(name);
   const tirel::FileResult r = tirel::save_csv_file(tirel::to_path(name), tirel::export_csv(blok_));
   if (!r.ok)
     warn(this, tirel::text::kCsvExportCaption,
@@ -74,6 +79,7 @@ void TForm1::CsvImportClick() {
          qs(tirel::text::kCsvOpenFailed).arg(QDir::toNativeSeparators(name), qs(r.error)));
     return;
   }
+  if (tirel::chirp::looks_like_chirp(text)) return chirp_import(name, text);
   const tirel::CsvImport imported = tirel::import_csv(text, blok_);
   if (!imported.ok) {
     QStringList errors;

@@ -13,6 +13,7 @@
 #include "blok/layout.h"
 #include "blok/settings.h"
 #include "blok/subtone.h"
+#include "cli_result.h"
 #include "files/param_file.h"
 
 namespace tirel {
@@ -21,16 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using layout::ChannelFlag;
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::CliResult;
+using test::slurp;
 
 class CsvDiffCli : public ::testing::Test {
  protected:
@@ -51,10 +44,7 @@ class CsvDiffCli : public ::testing::Test {
 
   // Runs the tool with arguments that need no quoting (the test's own file names).
   CliResult cli(const std::string& args) const {
-    const std::string cmd = std::string(TIREL12_CLI) + " " + args + " >" + path("stdout").string() + " 2>" +
-                            path("stderr").string();
-    const int raw = std::system(cmd.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(path("stdout")), slurp(path("stderr"))};
+    return test::run_shell(std::string(TIREL12_CLI) + " " + args, dir_);
   }
 
   fs::path dir_;

@@ -46,5 +46,20 @@ TEST(ChannelPaste, OneCopiedChannelTextGoesWhereItIsPasted) {
   EXPECT_EQ(r.blok[24 * 2 + 18], 0x00);
 }
 
+TEST(ChannelPaste, RowsOfACHIRPListFillOnlyTheChannelsTheyReach) {
+  const Blok base = new_blok(3);
+  const std::string text =
+      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip\r\n"
+      "1,PMR1,446.006250,,0.000000,,88.5,88.5,023,NN,NFM,6.25,\r\n"
+      "2,PMR2,446.018750,,0.000000,,88.5,88.5,023,NN,NFM,6.25,\r\n";
+  const CsvImport r = paste_rows(text, base, 15);
+  ASSERT_TRUE(r.ok) << (r.errors.empty() ? "" : r.errors[0].message);
+  EXPECT_EQ(r.channels, 2);
+  EXPECT_EQ(channel_data(r.blok, 1), channel_data(base, 1));
+  EXPECT_NE(channel_data(r.blok, 15), channel_data(base, 15));
+  EXPECT_EQ(r.blok[24 * 15 + 18] & 0x01, 0x01);  // channel 16 narrow, as NFM says
+  EXPECT_FALSE(paste_rows(text, base, 16).ok);    // two rows do not fit below channel 16
+}
+
 }  // namespace
 }  // namespace tirel

@@ -24,6 +24,7 @@ class ScriptedPrompter final : public Prompter {
   std::deque<QMessageBox::StandardButton> answers;
   std::deque<QString> open_names;  // empty string = Cancel
   std::deque<QString> save_names;
+  std::deque<QString> save_kinds;  // the filter chosen in a dialog offering several; none = the first
   std::vector<AskedMessage> messages;
   // Runs while a message is "on the screen", to look at what the program has done by then.
   std::function<void(const AskedMessage&)> while_shown;
@@ -56,6 +57,12 @@ class ScriptedPrompter final : public Prompter {
     last_filter = filter;
     last_suffix = suffix;
     return take(save_names);
+  }
+
+  QString save_file_name_of_kind(QWidget* parent, const QString& dir, const QString& filters, const QString& suffix,
+                                 QString& chosen) override {
+    chosen = save_kinds.empty() ? filters.section(QStringLiteral(";;"), 0, 0) : take(save_kinds);
+    return save_file_name(parent, dir, filters, suffix);
   }
 
  private:
