@@ -43,7 +43,7 @@ TEST_F(ChannelClipboard, ChannelOneCopiedOntoFiveIsSavedByteForByte) {
   click_box(w.tx_inhibit_box(1));
   const QString file = path(QStringLiteral("Save/set.t12"));
   w.set_current_file_name(file);
-  key(Qt::Key_S);
+  ASSERT_EQ(w.N5Click(), TForm1::SaveOutcome::saved);
   const QByteArray before = read_file(file);
   ASSERT_EQ(before.size(), 1536);
 

@@ -36,6 +36,7 @@ class ShownWindowTest : public WindowTest {
     // A closed dialog leaves no window active on a headless screen; the user's window is.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::qWait(30);  // leftover timers of a closed dialog run first
     QTest::keyClick(window.get(), k, mods);
     QCoreApplication::processEvents();
   }
