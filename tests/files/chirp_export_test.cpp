@@ -10,6 +10,7 @@
 #include "blok/layout.h"
 #include "blok/subtone.h"
 #include "chirp_lists.h"
+#include "text_lines.h"
 #include "files/chirp_csv.h"
 
 namespace tirel {
@@ -17,13 +18,7 @@ namespace {
 
 using layout::ChannelFlag;
 
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
+using test::lines_of;
 
 // Band 3 with the sixteen importable rows of the tone list: every tone and cross mode, a split,
 // an inhibited transmitter with every flag, a repeater shift.

@@ -10,6 +10,7 @@
 #include "blok/layout.h"
 #include "blok/subtone.h"
 #include "csv_sets.h"
+#include "text_lines.h"
 #include "files/csv.h"
 
 namespace tirel {
@@ -21,13 +22,7 @@ const std::string kHeader =
     "№,Канал выключен,Запрет передачи,Частота ПРМ (МГц),Субтон ПРМ,Частота ПРД (МГц),Субтон ПРД,"
     "Сдвиг частоты,Ширина канала,Сканирование,Запрет передачи на занятом канале\r\n";
 
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
+using test::lines_of;
 
 // Replaces row `n`'s cell in column `c` (1-based) of an exported text.
 std::string with_cell(const std::string& csv, int n, int c, const std::string& value) {
