@@ -71,23 +71,7 @@ Utf8Count count_utf8(std::string_view s) {
 
 }  // namespace
 
-bool valid_utf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t extra = 0;
-    if (c >= 0x80) {
-      if ((c >> 5) == 6) extra = 1;
-      else if ((c >> 4) == 14) extra = 2;
-      else if ((c >> 3) == 30) extra = 3;
-      else return false;
-    }
-    if (i + extra >= s.size()) return false;
-    for (std::size_t k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += extra + 1;
-  }
-  return true;
-}
+bool valid_utf8(std::string_view s) { return count_utf8(s).stray_bytes == 0; }
 
 Text decode(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
