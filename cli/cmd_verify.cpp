@@ -8,16 +8,12 @@
 namespace tirel::cli {
 
 int check_radio(Invocation& inv, const QString& device, const Blok& set, const std::string& decimal_sep) {
-  SerialPort port;
-  if (!open_port(inv, port, device)) return kExitFailed;
-  LinkWaits waits;
   ReadBuffer rb;
-  ExchangeResult r;
-  {
-    StderrProgress bar(inv.err);
-    r = read_radio(port, waits, bar, rb);
-  }
-  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, device);
+  const auto r = run_exchange(inv, device, [&](Port& port, Waits& waits, ProgressSink& bar) {
+    return read_radio(port, waits, bar, rb);
+  });
+  if (!r) return kExitFailed;
+  if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::read, *r, device);
   const RadioCheck c = verify_read(rb, set, decimal_sep);
   for (const std::string& line : verify_report(c)) inv.out << line << '\n';
   return c.identical() ? kExitOk : kExitFailed;

@@ -8,7 +8,7 @@
 #include "files/backup.h"
 #include "files/chirp_csv.h"
 #include "files/csv.h"
-#include "link/radio_link.h"
+#include "link/texts.h"
 #include "link/verify.h"
 #include "prompt/prompter.h"
 #include "ui/chirp_texts.h"
@@ -16,6 +16,7 @@
 #include "ui/extra_texts.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
+#include "ui/radio_link.h"
 
 namespace {
 
