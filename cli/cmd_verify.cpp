@@ -21,18 +21,12 @@ int check_radio(Invocation& inv, const QString& device, const Blok& set, const s
 
 int cmd_verify(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}, {"--decimal-separator", nullptr, true}});
-  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  const auto file = one_file_argument(inv, p);
-  if (!file) return kExitUsage;
-  const auto sep = decimal_separator(inv, p);
-  if (!sep) return kExitUsage;
-  const auto device = port_device_argument(inv, p);
-  if (!device) return kExitUsage;
-  const auto set = open_param_file(inv, *file);
-  if (!set) return kExitFailed;
+  int code = kExitOk;
+  const auto job = set_for_radio(inv, p, code);
+  if (!job) return code;
 
   const auto app = ensure_event_loop();
-  return check_radio(inv, *device, *set, *sep);
+  return check_radio(inv, job->device, job->set, job->decimal_sep);
 }
 
 }  // namespace tirel::cli

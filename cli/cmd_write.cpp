@@ -13,28 +13,23 @@ int cmd_write(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true},
                                              {"--verify", nullptr, false},
                                              {"--decimal-separator", nullptr, true}});
-  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  const auto file = one_file_argument(inv, p);
-  if (!file) return kExitUsage;
-  const auto sep = decimal_separator(inv, p);
-  if (!sep) return kExitUsage;
-  const auto device = port_device_argument(inv, p);
-  if (!device) return kExitUsage;
-  const auto b = open_param_file(inv, *file);
-  if (!b) return kExitFailed;
+  int code = kExitOk;
+  const auto job = set_for_radio(inv, p, code);
+  if (!job) return code;
+  const Blok& b = job->set;
 
   const auto app = ensure_event_loop();
   QByteArray answer;
-  const auto r = run_exchange(inv, *device, [&](Port& port, Waits& waits, ProgressSink& bar) {
-    return write_radio(port, waits, bar, *b, &answer);
+  const auto r = run_exchange(inv, job->device, [&](Port& port, Waits& waits, ProgressSink& bar) {
+    return write_radio(port, waits, bar, b, &answer);
   });
   if (!r) return kExitFailed;
   if (*r == ExchangeResult::wrong_band)
-    return exchange_failed(inv, Operation::write, *r, *device,
-                           wrong_band_detail(band_code(*b), static_cast<std::uint8_t>(answer.at(0))));
-  if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::write, *r, *device);
+    return exchange_failed(inv, Operation::write, *r, job->device,
+                           wrong_band_detail(band_code(b), static_cast<std::uint8_t>(answer.at(0))));
+  if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::write, *r, job->device);
   inv.out << msg::kWriteDone.text << '\n';
-  return p.has("--verify") ? check_radio(inv, *device, *b, *sep) : kExitOk;
+  return p.has("--verify") ? check_radio(inv, job->device, b, job->decimal_sep) : kExitOk;
 }
 
 }  // namespace tirel::cli

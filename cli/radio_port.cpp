@@ -66,6 +66,26 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
   return port;
 }
 
+std::optional<SetForRadio> set_for_radio(Invocation& inv, const ParsedArgs& p, int& exit_code) {
+  exit_code = kExitUsage;
+  if (!p.error.empty()) {
+    fail(inv, p.error, kExitUsage);
+    return std::nullopt;
+  }
+  const auto file = one_file_argument(inv, p);
+  if (!file) return std::nullopt;
+  auto sep = decimal_separator(inv, p);
+  if (!sep) return std::nullopt;
+  auto device = port_device_argument(inv, p);
+  if (!device) return std::nullopt;
+  auto set = open_param_file(inv, *file);
+  if (!set) {
+    exit_code = kExitFailed;
+    return std::nullopt;
+  }
+  return SetForRadio{*set, std::move(*sep), std::move(*device)};
+}
+
 std::optional<ExchangeResult> run_exchange(Invocation& inv, const QString& device, const Exchange& exchange) {
   SerialPort port;
   port.set_device(device);

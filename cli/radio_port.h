@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "blok/blok.h"
 #include "cli/command.h"
 #include "link/exchanges.h"
 #include "link/progress_sink.h"
@@ -40,6 +41,15 @@ std::unique_ptr<QCoreApplication> ensure_event_loop();
 // "--port" as a device path or COMn (COMn as the program maps it, config.ini included);
 // the port opened on it, or none after telling why.
 std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p);
+
+// What write and verify both take: FILE, --decimal-separator and --port, and the set in FILE.
+struct SetForRadio {
+  Blok set;
+  std::string decimal_sep;
+  QString device;
+};
+// Nothing after telling why; `exit_code` then says how the command ends.
+std::optional<SetForRadio> set_for_radio(Invocation& inv, const ParsedArgs& p, int& exit_code);
 
 // One exchange on `device`: the port opened, `exchange` run on it with the bar on stderr, the
 // port closed. Nothing when the port would not open (already told on stderr).
