@@ -1,4 +1,5 @@
 #include "cli/chirp_import.h"
+#include "cli/texts.h"
 
 #include <optional>
 #include <utility>
@@ -39,9 +40,14 @@ bool in_ranges(const Ranges& ranges, std::optional<int> n) {
 }
 
 std::string row_title(const std::string& csv_path, const chirp::Row& r) {
-  std::string t = csv_path + ": строка " + std::to_string(r.line) + " (Location " + r.location;
-  if (!r.name.empty()) t += ", «" + r.name + "»";
-  return t + ")";
+  const std::string line = std::to_string(r.line);
+  return r.name.empty() ? text::fill(text::kChirpRow, {csv_path, line, r.location})
+                        : text::fill(text::kChirpNamedRow, {csv_path, line, r.location, r.name});
+}
+
+// "3" for one channel, "3–8" for several.
+std::string channel_span(int first, int last) {
+  return last > first ? std::to_string(first) + "–" + std::to_string(last) : std::to_string(first);
 }
 
 std::string joined(const std::vector<std::string>& parts) {
@@ -52,25 +58,22 @@ std::string joined(const std::vector<std::string>& parts) {
 
 }  // namespace
 
-int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& csv_path, const std::string& text,
+int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& csv_path, const std::string& csv_text,
                       const Blok& base) {
   int first = 1;
   if (p.has("--first-channel")) {
     const auto n = chirp::whole_number(p.options.at("--first-channel"));
     if (!n || *n < 1 || *n > kChannelCount)
-      return fail(inv, "Параметр «--first-channel» ждёт номер канала от 1 до 16, а не «" + p.options.at("--first-channel") + "»",
-                  kExitUsage);
+      return fail(inv, text::fill(text::kBadFirstChannel, {p.options.at("--first-channel")}), kExitUsage);
     first = *n;
   }
   std::optional<Ranges> ranges;
   if (p.has("--locations")) {
     ranges = parse_locations(p.options.at("--locations"));
     if (!ranges)
-      return fail(inv, "Параметр «--locations» ждёт номера Location и диапазоны через запятую, например 23-38,40, а не «" +
-                           p.options.at("--locations") + "»",
-                  kExitUsage);
+      return fail(inv, text::fill(text::kBadLocations, {p.options.at("--locations")}), kExitUsage);
   }
-  const chirp::List list = chirp::read_list(text, base);
+  const chirp::List list = chirp::read_list(csv_text, base);
   if (!list.error.empty()) return fail(inv, csv_path + ": " + list.error, kExitUsage);
 
   std::vector<std::size_t> chosen;
@@ -78,30 +81,29 @@ int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& c
     const chirp::Row& r = list.rows[i];
     std::string skipped;
     if (ranges && !in_ranges(*ranges, r.location_number))
-      skipped = "не выбрана в --locations";
+      skipped = text::kNotInLocations;
     else if (!r.importable())
       skipped = joined(r.refusals);
     else if (static_cast<int>(chosen.size()) >= chirp::channels_from(first))
-      skipped = "каналы кончились: с канала " + std::to_string(first) + " помещается строк: " +
-                std::to_string(chirp::channels_from(first));
+      skipped = text::fill(text::kChannelsRanOut,
+                           {std::to_string(first), std::to_string(chirp::channels_from(first))});
     if (!skipped.empty()) {
-      inv.err << row_title(csv_path, r) << " пропущена: " << skipped << '\n';
+      inv.err << text::fill(text::kChirpRowSkipped, {row_title(csv_path, r), skipped}) << '\n';
       continue;
     }
     for (const std::string& note : r.notes) inv.err << row_title(csv_path, r) << ": " << note << '\n';
     chosen.push_back(i);
   }
   const std::string& out = p.options.at("--output");
-  if (chosen.empty()) return fail(inv, "Ни одна строка списка не внесена; файл «" + out + "» не записан", kExitFailed);
+  if (chosen.empty()) return fail(inv, text::fill(text::kNoChirpRowImported, {out}), kExitFailed);
   const chirp::Applied applied = chirp::apply_rows(base, list, chosen, first);
-  if (!applied.ok) return fail(inv, applied.error + "; файл «" + out + "» не записан", kExitFailed);
+  if (!applied.ok) return fail(inv, text::fill(text::kNotWritten, {applied.error, out}), kExitFailed);
   if (const FileResult r = save_param_file(out, applied.blok); !r.ok) return fail(inv, r.error, kExitFailed);
   const int last = first + static_cast<int>(chosen.size()) - 1;
-  inv.out << "Строк CHIRP внесено: " << chosen.size() << " из " << list.rows.size() << ", в каналы " << first
-          << (last > first ? "–" + std::to_string(last) : "");
-  if (last < kChannelCount)
-    inv.out << "; выключены каналы " << last + 1 << (last + 1 < kChannelCount ? "–16" : "");
-  inv.out << "; записан «" << out << "»\n";
+  inv.out << text::fill(text::kChirpImported,
+                        {std::to_string(chosen.size()), std::to_string(list.rows.size()), channel_span(first, last)});
+  if (last < kChannelCount) inv.out << text::fill(text::kChannelsSwitchedOff, {channel_span(last + 1, kChannelCount)});
+  inv.out << text::fill(text::kWritten, {out}) << '\n';
   return kExitOk;
 }
 

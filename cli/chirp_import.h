@@ -9,7 +9,7 @@ namespace tirel::cli {
 
 // Exit 0 when at least one row went in, 1 when none did, 2 for a file that is not a list or a
 // wrong --locations / --first-channel.
-int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& csv_path, const std::string& text,
+int import_chirp_list(Invocation& inv, const ParsedArgs& p, const std::string& csv_path, const std::string& csv_text,
                       const Blok& base);
 
 }  // namespace tirel::cli

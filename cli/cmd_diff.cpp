@@ -1,6 +1,7 @@
 // tirel12-cli diff: the differences between two parameter files in words.
 #include "blok/compare.h"
 #include "cli/commands.h"
+#include "cli/texts.h"
 
 namespace tirel::cli {
 
@@ -14,7 +15,7 @@ constexpr int kTrouble = 2;
 int cmd_diff(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--decimal-separator", nullptr, true}});
   if (!p.error.empty()) return fail(inv, p.error, kTrouble);
-  if (p.positional.size() != 2) return fail(inv, "Нужны два файла параметров: diff A.t12 B.t12", kTrouble);
+  if (p.positional.size() != 2) return fail(inv, text::kTwoFiles, kTrouble);
   const auto sep = decimal_separator(inv, p);
   if (!sep) return kTrouble;
   const auto a = open_param_file(inv, p.positional[0]);

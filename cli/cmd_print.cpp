@@ -7,6 +7,7 @@
 #include "blok/window_view.h"
 #include "cli/commands.h"
 #include "cli/outputs.h"
+#include "cli/texts.h"
 #include "print/report_project.h"
 #include "print/sheet_command.h"
 
@@ -32,7 +33,7 @@ int cmd_print(Invocation& inv) {
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
   const auto file = one_file_argument(inv, p);
   if (!file) return kExitUsage;
-  if (!p.has("--pdf") || p.options.at("--pdf").empty()) return fail(inv, "Не указан файл PDF (--pdf ФАЙЛ)", kExitUsage);
+  if (!p.has("--pdf") || p.options.at("--pdf").empty()) return fail(inv, text::kNoPdf, kExitUsage);
   const auto sep = decimal_separator(inv, p);
   if (!sep) return kExitUsage;
   if (output_is_an_input(inv, p.options.at("--pdf"), {*file})) return kExitUsage;

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/outputs.h"
 #include "cli/radio_port.h"
+#include "cli/texts.h"
 #include "files/param_file.h"
 #include "link/exchanges.h"
 #include "link/texts.h"
@@ -13,8 +14,8 @@ namespace tirel::cli {
 int cmd_read(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}, {"--output", "-o", true}});
   if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  if (!p.positional.empty()) return fail(inv, "Лишний аргумент «" + p.positional.front() + "»", kExitUsage);
-  if (!p.has("--output")) return fail(inv, "Не указан файл: -o FILE", kExitUsage);
+  if (!p.positional.empty()) return fail(inv, text::fill(text::kExtraArgument, {p.positional.front()}), kExitUsage);
+  if (!p.has("--output")) return fail(inv, text::kNoOutput, kExitUsage);
   const auto device = port_device_argument(inv, p);
   if (!device) return kExitUsage;
   if (output_is_an_input(inv, p.options.at("--output"), {device->toStdString()})) return kExitUsage;

@@ -7,14 +7,10 @@
 #include "blok/settings.h"
 #include "blok/window_view.h"
 #include "cli/commands.h"
+#include "cli/texts.h"
 
 namespace tirel::cli {
 namespace {
-
-// The window's column headings, shortened where they would make the table too wide.
-constexpr std::array<const char*, 11> kHeadings{
-    "№",          "Канал выкл.", "Запрет ПРД", "Частота ПРМ (МГц)", "Субтон ПРМ", "Частота ПРД (МГц)",
-    "Субтон ПРД", "Сдвиг частоты", "Ширина канала", "Сканирование", "Запрет ПРД на занятом"};
 
 std::string pad_right(const std::string& s, std::size_t width) {
   const std::size_t w = text_width(s);
@@ -39,7 +35,7 @@ void print_channels(std::ostream& out, const WindowView& view) {
   }
   std::array<std::size_t, 11> width{};
   for (std::size_t c = 0; c < width.size(); ++c) {
-    width[c] = text_width(kHeadings[c]);
+    width[c] = text_width(text::kShowHeadings[c]);
     for (const auto& row : rows) width[c] = std::max(width[c], text_width(row[c]));
   }
   auto print_row = [&](const auto& cells) {
@@ -49,7 +45,7 @@ void print_channels(std::ostream& out, const WindowView& view) {
     out << line << '\n';
   };
   std::array<std::string, 11> heading;
-  for (std::size_t c = 0; c < heading.size(); ++c) heading[c] = kHeadings[c];
+  for (std::size_t c = 0; c < heading.size(); ++c) heading[c] = text::kShowHeadings[c];
   print_row(heading);
   for (const auto& row : rows) print_row(row);
 }
@@ -59,8 +55,8 @@ void print_settings(std::ostream& out, const WindowView& view) {
   for (const Setting& s : settings()) label_width = std::max(label_width, text_width(s.label));
   for (std::size_t k = 0; k < settings().size(); ++k) {
     // The page's two group frames: radio parameters (201..205) and scan parameters (209..213).
-    if (k == 0) out << "Параметры радиостанции\n";
-    if (k == 5) out << "Параметры сканирования\n";
+    if (k == 0) out << text::kShowRadioGroup << '\n';
+    if (k == 5) out << text::kShowScanGroup << '\n';
     out << "  " << pad_left(settings()[k].label, label_width) << ' ' << setting_entry_text(view, static_cast<int>(k))
         << '\n';
   }
@@ -79,13 +75,13 @@ int cmd_show(Invocation& inv) {
   if (!b) return kExitFailed;
 
   const WindowView view = view_after_open(*b, *sep);
-  inv.out << "Файл: " << *file << '\n'
-          << "Модель: " << kModelName << '\n'
-          << "Частотный диапазон: " << band_text(view) << '\n'
+  inv.out << text::kShowFile << *file << '\n'
+          << text::kShowModel << kModelName << '\n'
+          << text::kShowBand << band_text(view) << '\n'
           << '\n'
-          << "Параметры каналов\n";
+          << text::kShowChannels << '\n';
   print_channels(inv.out, view);
-  inv.out << '\n' << "Основные настройки радиостанции\n";
+  inv.out << '\n' << text::kShowSettings << '\n';
   print_settings(inv.out, view);
   return kExitOk;
 }

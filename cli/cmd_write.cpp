@@ -1,9 +1,11 @@
 // tirel12-cli write: writes a parameter file into the radio through the programming cable,
 // and with --verify reads it back to check what the radio took.
+#include "blok/bands.h"
 #include "blok/layout.h"
 #include "cli/commands.h"
 #include "cli/radio_check.h"
 #include "cli/radio_port.h"
+#include "cli/texts.h"
 #include "link/exchanges.h"
 #include "link/texts.h"
 
@@ -26,7 +28,8 @@ int cmd_write(Invocation& inv) {
   if (!r) return kExitFailed;
   if (*r == ExchangeResult::wrong_band)
     return exchange_failed(inv, Operation::write, *r, job->device,
-                           wrong_band_detail(band_code(b), static_cast<std::uint8_t>(answer.at(0))));
+                           text::fill(text::kWrongBandDetail,
+                                      {band_name(band_code(b)), band_name(static_cast<std::uint8_t>(answer.at(0)))}));
   if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::write, *r, job->device);
   inv.out << msg::kWriteDone.text << '\n';
   return p.has("--verify") ? check_radio(inv, job->device, b, job->decimal_sep) : kExitOk;

@@ -1,4 +1,5 @@
 #include "cli/command.h"
+#include "cli/texts.h"
 
 #include <QLocale>
 
@@ -25,17 +26,17 @@ ParsedArgs parse_args(const std::vector<std::string>& args, std::initializer_lis
     for (const OptionSpec& s : specs)
       if (word == s.name || (s.short_name && word == s.short_name)) spec = &s;
     if (!spec) {
-      p.error = "Неизвестный параметр «" + word + "»";
+      p.error = text::fill(text::kUnknownOption, {word});
       return p;
     }
     // A second value would silently win over the first; which one was meant is not ours to guess.
     if (p.has(spec->name)) {
-      p.error = "Параметр «" + word + "» указан дважды";
+      p.error = text::fill(text::kOptionTwice, {word});
       return p;
     }
     if (!spec->takes_value) {
       if (eq != std::string::npos) {
-        p.error = "Параметр «" + word + "» не принимает значения";
+        p.error = text::fill(text::kOptionTakesNoValue, {word});
         return p;
       }
       p.options[spec->name] = "";
@@ -46,11 +47,11 @@ ParsedArgs parse_args(const std::vector<std::string>& args, std::initializer_lis
     } else if (i + 1 < args.size()) {
       p.options[spec->name] = args[++i];
     } else {
-      p.error = "После «" + word + "» нужно значение";
+      p.error = text::fill(text::kOptionNeedsValue, {word});
       return p;
     }
     if (p.options[spec->name].empty()) {
-      p.error = "Пустое значение параметра «" + word + "»";
+      p.error = text::fill(text::kOptionEmpty, {word});
       return p;
     }
   }
@@ -58,7 +59,7 @@ ParsedArgs parse_args(const std::vector<std::string>& args, std::initializer_lis
 }
 
 int fail(Invocation& inv, const std::string& message, int code) {
-  inv.err << "tirel12-cli: " << message << "\n";
+  inv.err << text::kToolPrefix << message << "\n";
   return code;
 }
 
@@ -73,7 +74,7 @@ std::optional<std::string> decimal_separator(Invocation& inv, const ParsedArgs& 
   const auto it = parsed.options.find("--decimal-separator");
   if (it == parsed.options.end()) return QLocale::system().decimalPoint().toStdString();
   if (text_width(it->second) != 1) {
-    fail(inv, "Параметр «--decimal-separator» ждёт ровно один символ, а не «" + it->second + "»", kExitUsage);
+    fail(inv, text::fill(text::kBadSeparator, {it->second}), kExitUsage);
     return std::nullopt;
   }
   return it->second;
@@ -81,8 +82,7 @@ std::optional<std::string> decimal_separator(Invocation& inv, const ParsedArgs& 
 
 std::optional<std::string> one_file_argument(Invocation& inv, const ParsedArgs& parsed) {
   if (parsed.positional.size() == 1) return parsed.positional.front();
-  fail(inv, parsed.positional.empty() ? "Не указан файл параметров" : "Лишние аргументы после имени файла",
-       kExitUsage);
+  fail(inv, parsed.positional.empty() ? text::kNoParamFile : text::kExtraAfterFile, kExitUsage);
   return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/outputs.h"
+#include "cli/texts.h"
 
 #include <unistd.h>
 
@@ -11,10 +12,7 @@ namespace tirel::cli {
 bool output_is_an_input(Invocation& inv, const std::string& output, std::initializer_list<std::string> inputs) {
   for (const std::string& input : inputs) {
     if (!same_file(output, input)) continue;
-    fail(inv,
-         "Файл результата «" + output + "» — это входной файл «" + input +
-             "»: команда уничтожила бы его. Укажите для результата другой файл.",
-         kExitUsage);
+    fail(inv, text::fill(text::kOutputIsInput, {output, input}), kExitUsage);
     return true;
   }
   return false;

@@ -1,4 +1,5 @@
 #include "cli/radio_port.h"
+#include "cli/texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +50,7 @@ std::unique_ptr<QCoreApplication> ensure_event_loop() {
 
 std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p) {
   if (!p.has("--port") || p.options.at("--port").empty()) {
-    fail(inv, "Не указан порт: --port /dev/ttyUSB0 или --port COM1", kExitUsage);
+    fail(inv, text::kNoPort, kExitUsage);
     return std::nullopt;
   }
   const QString port = QString::fromStdString(p.options.at("--port"));
@@ -58,7 +59,7 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
     const int n = m.captured(1).toInt();
     const QString device = port_device_from_config(n, QDir::currentPath());
     if (device.isEmpty()) {
-      fail(inv, "Нет порта «" + port.toStdString() + "»", kExitUsage);
+      fail(inv, text::fill(text::kNoSuchPort, {port.toStdString()}), kExitUsage);
       return std::nullopt;
     }
     return device;
@@ -100,9 +101,9 @@ std::optional<ExchangeResult> run_exchange(Invocation& inv, const QString& devic
 }
 
 int exchange_failed(Invocation& inv, Operation op, ExchangeResult r, const QString& device, const std::string& detail) {
-  std::string text = end_message(op, r).one_line() + detail;
-  if (const std::string reason = failure_reason(r); !reason.empty()) text += ' ' + reason;
-  return fail(inv, text + " Порт: " + device.toStdString(), kExitFailed);
+  std::string line = end_message(op, r).one_line() + detail;
+  if (const std::string reason = failure_reason(r); !reason.empty()) line += ' ' + reason;
+  return fail(inv, line + text::fill(text::kOnPort, {device.toStdString()}), kExitFailed);
 }
 
 }  // namespace tirel::cli

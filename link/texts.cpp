@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "blok/bands.h"
-
 namespace tirel {
 
 std::string LinkMessage::one_line() const {
@@ -35,10 +33,6 @@ const char* failure_reason(ExchangeResult r) {
     case ExchangeResult::wrong_band: break;
   }
   return "";
-}
-
-std::string wrong_band_detail(std::uint8_t set_band, std::uint8_t radio_band) {
-  return ": в файле — " + band_name(set_band) + ", в радиостанции — " + band_name(radio_band) + ".";
 }
 
 QString port_warning_text(int port_number, const QString& refused_device) {

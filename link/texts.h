@@ -3,6 +3,7 @@
 // ends, the progress lines, the port warnings, the radio check, the programmer dialog and status
 // panel, and the USB listing's errors.
 #include <QString>
+#include <cstdint>
 #include <string>
 
 #include "link/exchanges.h"
@@ -53,8 +54,6 @@ const LinkMessage& end_message(Operation op, ExchangeResult r);
 // Why a failed exchange failed, as a sentence the command line adds; empty where the message
 // itself says it (ok, a refused model or band).
 const char* failure_reason(ExchangeResult r);
-// The write's band refusal on the command line: ": в файле — …, в радиостанции — …."
-std::string wrong_band_detail(std::uint8_t set_band, std::uint8_t radio_band);
 
 // The window's warning of a port that will not open, for port number n, with its Yes/No question.
 inline constexpr const char* kPortWarningCaption = "Предупреждение";
