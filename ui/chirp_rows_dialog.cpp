@@ -10,15 +10,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/chirp_texts.h"
 #include "ui/dialog_place.h"
+#include "ui/qs.h"
+#include "ui/texts.h"
 
 using namespace tirel;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-QString qs(const char* s) { return QString::fromUtf8(s); }
 
 enum Column { kTick, kLocation, kName, kRx, kTx, kRxTone, kTxTone, kWidth, kRemark, kColumns };
 
