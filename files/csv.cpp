@@ -8,6 +8,7 @@
 #include "blok/bands.h"
 #include "blok/frequency.h"
 #include "blok/layout.h"
+#include "blok/texts.h"
 #include "files/atomic_write.h"
 #include "files/csv_cells.h"
 #include "files/csv_reader.h"
@@ -25,9 +26,9 @@ enum Column { kChannel, kOff, kInhibit, kRxFreq, kRxTone, kTxFreq, kTxTone, kShi
 static_assert(kColumns == kCsvColumnCount);
 
 constexpr std::array<const char*, kColumns> kHeadings{
-    "№",           "Канал выключен", "Запрет передачи", "Частота ПРМ (МГц)", "Субтон ПРМ",
-    "Частота ПРД (МГц)", "Субтон ПРД", "Сдвиг частоты", "Ширина канала", "Сканирование",
-    "Запрет передачи на занятом канале"};
+    blok_text::kHeadNumber, blok_text::kHeadChannelOff, blok_text::kHeadTxInhibit, blok_text::kHeadRxFrq,
+    blok_text::kHeadRxTone, blok_text::kHeadTxFrq,      blok_text::kHeadTxTone,    blok_text::kHeadShift,
+    blok_text::kHeadWidth,  blok_text::kHeadScan,       blok_text::kHeadBusyLock};
 
 // After this many the list stops: the file is plainly not what was meant.
 constexpr std::size_t kMaxErrors = 100;

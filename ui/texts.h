@@ -3,14 +3,14 @@
 // button and label texts, file filters and the names of undo steps. The window and its tests
 // take them from here; a text with the same words for the same thing is written once and
 // referred to under its other names.
-#include "blok/report_params.h"
+#include "blok/texts.h"
 
 namespace tirel::text {
 
 // The program and its start-up.
-inline constexpr const char* kAppTitle = kProgramLine;
-inline constexpr const char* kVersion = kVersionLine;
-inline constexpr const char* kMainCaption = kWindowCaption;
+inline constexpr const char* kAppTitle = blok_text::kProgramLine;
+inline constexpr const char* kVersion = blok_text::kVersionLine;
+inline constexpr const char* kMainCaption = blok_text::kWindowCaption;
 
 inline constexpr const char* kAlreadyRunning = "Программа уже запущена!";
 inline constexpr const char* kErrorCaption = "Ошибка";
