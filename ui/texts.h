@@ -4,6 +4,7 @@
 // take them from here; a text with the same words for the same thing is written once and
 // referred to under its other names.
 #include "blok/texts.h"
+#include "files/texts.h"
 
 namespace tirel::text {
 
@@ -172,9 +173,9 @@ inline constexpr const char* kChirpRowsIntro =
     "каналы после последнего внесённого будут выключены, основные настройки не меняются.";
 inline constexpr const char* kChirpRowsHeadings[] = {"Строка", "Location", "Имя", "ПРМ, МГц", "ПРД, МГц",
                                                      "Субтон ПРМ", "Субтон ПРД", "Ширина", "Примечание"};
-inline constexpr const char* kChirpTxOff = "передача запрещена";
-inline constexpr const char* kChirpNarrow = "12,5 кГц";
-inline constexpr const char* kChirpWide = "25 кГц";
+inline constexpr const char* kChirpTxOff = files_text::kChirpTxOff;
+inline constexpr const char* kChirpNarrow = files_text::kChirpNarrow;
+inline constexpr const char* kChirpWide = files_text::kChirpWide;
 inline constexpr const char* kChirpFirstChannel = "С канала:";
 inline constexpr const char* kChirpImportButton = "Внести";
 inline constexpr const char* kChirpCancelButton = "Отмена";
