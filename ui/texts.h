@@ -171,8 +171,9 @@ inline constexpr const char* kChirpRowsCaption = "Импорт списка CHIR
 inline constexpr const char* kChirpRowsIntro =
     "Список каналов CHIRP %1.\nОтмеченные строки будут внесены в каналы по порядку, начиная с выбранного; "
     "каналы после последнего внесённого будут выключены, основные настройки не меняются.";
-inline constexpr const char* kChirpRowsHeadings[] = {"Строка", "Location", "Имя", "ПРМ, МГц", "ПРД, МГц",
-                                                     "Субтон ПРМ", "Субтон ПРД", "Ширина", "Примечание"};
+inline constexpr const char* kChirpRowsHeadings[] = {
+    "Строка", "Location", "Имя", "ПРМ, МГц", "ПРД, МГц", blok_text::kHeadRxTone, blok_text::kHeadTxTone,
+    "Ширина", "Примечание"};
 inline constexpr const char* kChirpTxOff = files_text::kChirpTxOff;
 inline constexpr const char* kChirpNarrow = files_text::kChirpNarrow;
 inline constexpr const char* kChirpWide = files_text::kChirpWide;
@@ -181,6 +182,7 @@ inline constexpr const char* kChirpImportButton = "Внести";
 inline constexpr const char* kChirpCancelButton = "Отмена";
 inline constexpr const char* kChirpTicked = "Отмечено строк: %1, каналы %2";
 inline constexpr const char* kChirpRestOff = "; каналы %1 будут выключены";
+inline constexpr const char* kChannelRange = "%1–%2";  // "3–16"
 inline constexpr const char* kChirpNoneTicked = "Не отмечено ни одной строки";
 inline constexpr const char* kChirpNoRoom = "Больше %1 строк с канала %2 не поместится";
 inline constexpr const char* kChirpExportNotes =
