@@ -6,6 +6,7 @@
 #include "cli/radio_port.h"
 #include "files/param_file.h"
 #include "link/exchanges.h"
+#include "link/texts.h"
 
 namespace tirel::cli {
 
@@ -19,16 +20,12 @@ int cmd_read(Invocation& inv) {
   if (output_is_an_input(inv, p.options.at("--output"), {device->toStdString()})) return kExitUsage;
 
   const auto app = ensure_event_loop();
-  SerialPort port;
-  if (!open_port(inv, port, *device)) return kExitFailed;
-  LinkWaits waits;
   ReadBuffer rb;
-  ExchangeResult r;
-  {
-    StderrProgress bar(inv.err);
-    r = read_radio(port, waits, bar, rb);
-  }
-  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, *device);
+  const auto r = run_exchange(inv, *device, [&](Port& port, Waits& waits, ProgressSink& bar) {
+    return read_radio(port, waits, bar, rb);
+  });
+  if (!r) return kExitFailed;
+  if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::read, *r, *device);
 
   // What the program holds after the same read, started afresh.
   Blok b = new_blok(kStartupBand);

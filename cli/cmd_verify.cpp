@@ -8,16 +8,12 @@
 namespace tirel::cli {
 
 int check_radio(Invocation& inv, const QString& device, const Blok& set, const std::string& decimal_sep) {
-  SerialPort port;
-  if (!open_port(inv, port, device)) return kExitFailed;
-  LinkWaits waits;
   ReadBuffer rb;
-  ExchangeResult r;
-  {
-    StderrProgress bar(inv.err);
-    r = read_radio(port, waits, bar, rb);
-  }
-  if (r != ExchangeResult::ok) return fail_with(inv, msg::kReadFailed, device);
+  const auto r = run_exchange(inv, device, [&](Port& port, Waits& waits, ProgressSink& bar) {
+    return read_radio(port, waits, bar, rb);
+  });
+  if (!r) return kExitFailed;
+  if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::read, *r, device);
   const RadioCheck c = verify_read(rb, set, decimal_sep);
   for (const std::string& line : verify_report(c)) inv.out << line << '\n';
   return c.identical() ? kExitOk : kExitFailed;
@@ -25,18 +21,12 @@ int check_radio(Invocation& inv, const QString& device, const Blok& set, const s
 
 int cmd_verify(Invocation& inv) {
   const ParsedArgs p = parse_args(inv.args, {{"--port", nullptr, true}, {"--decimal-separator", nullptr, true}});
-  if (!p.error.empty()) return fail(inv, p.error, kExitUsage);
-  const auto file = one_file_argument(inv, p);
-  if (!file) return kExitUsage;
-  const auto sep = decimal_separator(inv, p);
-  if (!sep) return kExitUsage;
-  const auto device = port_device_argument(inv, p);
-  if (!device) return kExitUsage;
-  const auto set = open_param_file(inv, *file);
-  if (!set) return kExitFailed;
+  int code = kExitOk;
+  const auto job = set_for_radio(inv, p, code);
+  if (!job) return code;
 
   const auto app = ensure_event_loop();
-  return check_radio(inv, *device, *set, *sep);
+  return check_radio(inv, job->device, job->set, job->decimal_sep);
 }
 
 }  // namespace tirel::cli

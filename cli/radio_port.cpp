@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include "link/port_names.h"
+#include "link/texts.h"
+#include "link/waits.h"
 
 namespace tirel::cli {
 
@@ -21,9 +23,9 @@ StderrProgress::~StderrProgress() {
     err_ << label_ << ' ' << last_percent_ << '\n' << std::flush;
 }
 
-void StderrProgress::begin(const QString&, const QString& label, int maximum) {
-  label_ = label.toStdString();
-  maximum_ = maximum > 0 ? maximum : 1;
+void StderrProgress::begin(Operation op, int total) {
+  label_ = progress_label(op);
+  maximum_ = total > 0 ? total : 1;
   advance(0, QStringLiteral("0%"));
 }
 
@@ -64,23 +66,43 @@ std::optional<QString> port_device_argument(Invocation& inv, const ParsedArgs& p
   return port;
 }
 
-bool open_port(Invocation& inv, SerialPort& port, const QString& device) {
-  port.set_device(device);
-  if (port.open()) return true;
-  if (port.refused()) {
-    fail(inv, access_refused_text(device).toStdString(), kExitFailed);
-    return false;
+std::optional<SetForRadio> set_for_radio(Invocation& inv, const ParsedArgs& p, int& exit_code) {
+  exit_code = kExitUsage;
+  if (!p.error.empty()) {
+    fail(inv, p.error, kExitUsage);
+    return std::nullopt;
   }
-  fail(inv, "Не удаётся открыть порт «" + device.toStdString() +
-                "». Возможно, порт занят другим приложением или отключён аппаратно.",
-       kExitFailed);
-  return false;
+  const auto file = one_file_argument(inv, p);
+  if (!file) return std::nullopt;
+  auto sep = decimal_separator(inv, p);
+  if (!sep) return std::nullopt;
+  auto device = port_device_argument(inv, p);
+  if (!device) return std::nullopt;
+  auto set = open_param_file(inv, *file);
+  if (!set) {
+    exit_code = kExitFailed;
+    return std::nullopt;
+  }
+  return SetForRadio{*set, std::move(*sep), std::move(*device)};
 }
 
-int fail_with(Invocation& inv, const LinkMessage& m, const QString& device, const std::string& detail) {
-  QString text = m.body_text();
-  text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-  return fail(inv, text.toStdString() + detail + " Порт: " + device.toStdString(), kExitFailed);
+std::optional<ExchangeResult> run_exchange(Invocation& inv, const QString& device, const Exchange& exchange) {
+  SerialPort port;
+  port.set_device(device);
+  if (!port.open()) {
+    fail(inv, port.refused() ? access_refused_text(device).toStdString() : port_busy_text(device.toStdString()),
+         kExitFailed);
+    return std::nullopt;
+  }
+  LinkWaits waits;
+  StderrProgress bar(inv.err);
+  return exchange(port, waits, bar);
+}
+
+int exchange_failed(Invocation& inv, Operation op, ExchangeResult r, const QString& device, const std::string& detail) {
+  std::string text = end_message(op, r).one_line() + detail;
+  if (const std::string reason = failure_reason(r); !reason.empty()) text += ' ' + reason;
+  return fail(inv, text + " Порт: " + device.toStdString(), kExitFailed);
 }
 
 }  // namespace tirel::cli

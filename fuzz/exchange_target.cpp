@@ -48,14 +48,16 @@ std::optional<int> position_for_record(int r) {
 // Checks the sink is driven the way the progress window expects.
 class CheckedProgress final : public ProgressSink {
  public:
-  void begin(const QString&, const QString&, int maximum) override {
-    CHECK(maximum_ == 0 && maximum > 0);
-    maximum_ = maximum;
+  explicit CheckedProgress(Operation op) : op_(op) {}
+  void begin(Operation op, int total) override {
+    CHECK(maximum_ == 0 && total > 0 && op == op_);
+    maximum_ = total;
   }
   void advance(int position, const QString& percent) override {
     CHECK(maximum_ > 0 && position == position_ + 1 && position <= maximum_ && percent.endsWith(QLatin1Char('%')));
     position_ = position;
   }
+  Operation op_;
   int maximum_ = 0;
   int position_ = 0;
 };
@@ -75,9 +77,10 @@ void check_read(FeedPort& port, VirtualWaits& waits, const VirtualClock& clock, 
   Blok b = distinct_blok();
   const Blok before = b;
   ReadBuffer rb;
-  CheckedProgress progress;
+  CheckedProgress progress(Operation::read);
   const ExchangeResult r = read_radio(port, waits, progress, rb);
-  CHECK(r == ExchangeResult::ok || r == ExchangeResult::failed);
+  CHECK(r != ExchangeResult::unsupported_model && r != ExchangeResult::wrong_band && r != ExchangeResult::not_confirmed);
+  CHECK(r != ExchangeResult::cable_lost || port.lost());
   CHECK(clock.now_ms <= kReadLimitMs);
 
   const auto& sent = port.sent();
@@ -86,7 +89,11 @@ void check_read(FeedPort& port, VirtualWaits& waits, const VirtualClock& clock, 
   if (went_ahead) CHECK(commands + 1 == sent.size() && sent.back() == QByteArrayLiteral("OK"));
   if (!went_ahead && !port.lost()) CHECK(commands == 4);
   if (simple) {
-    CHECK((r == ExchangeResult::ok) == (feed.size() >= kAnswer + kReadData));
+    // Every byte comes at once and the cable stays: the outcome follows from the count alone.
+    const ExchangeResult want = feed.size() < kAnswer                ? ExchangeResult::no_answer
+                                : feed.size() < kAnswer + kReadData ? ExchangeResult::timed_out
+                                                                    : ExchangeResult::ok;
+    CHECK(r == want);
     CHECK(went_ahead == (feed.size() >= kAnswer));
   }
 
@@ -123,7 +130,7 @@ void check_write(FeedPort& port, VirtualWaits& waits, const VirtualClock& clock,
   b[layout::kBandCode] = band;
   b[layout::kTimeoutTimer] = timer;
   const Blok before = b;
-  CheckedProgress progress;
+  CheckedProgress progress(Operation::write);
   const ExchangeResult r = write_radio(port, waits, progress, b);
   CHECK(b == before);
   CHECK(clock.now_ms <= kWriteLimitMs);
@@ -164,19 +171,27 @@ void check_write(FeedPort& port, VirtualWaits& waits, const VirtualClock& clock,
     case ExchangeResult::wrong_band:
       CHECK(records == 0 && port.taken() >= 2 && feed[port.taken() - 1] <= 2 && feed[port.taken() - 2] != band);
       break;
-    case ExchangeResult::failed:
-      if (records == 0 && !port.lost()) CHECK(commands == 4);
+    case ExchangeResult::no_answer:
+      CHECK(records == 0 && commands == 4);
       break;
-    default:
-      CHECK(false);
+    case ExchangeResult::cable_lost:
+      CHECK(port.lost());
+      break;
+    case ExchangeResult::timed_out:
+      break;
+    case ExchangeResult::not_confirmed:
+      CHECK(records == order.size() && port.taken() >= 4);
+      CHECK(feed[port.taken() - 2] != 'O' || feed[port.taken() - 1] != 'K');
+      break;
   }
 
   if (simple) {
     // Every byte comes at once and the cable stays: the outcome follows from the bytes alone.
-    ExchangeResult want = ExchangeResult::failed;
-    if (feed.size() >= 2 && feed[1] > 2) want = ExchangeResult::unsupported_model;
-    else if (feed.size() >= 2 && feed[0] != band) want = ExchangeResult::wrong_band;
-    else if (feed.size() >= 4 && feed[2] == 'O' && feed[3] == 'K') want = ExchangeResult::ok;
+    ExchangeResult want = ExchangeResult::timed_out;
+    if (feed.size() < 2) want = ExchangeResult::no_answer;
+    else if (feed[1] > 2) want = ExchangeResult::unsupported_model;
+    else if (feed[0] != band) want = ExchangeResult::wrong_band;
+    else if (feed.size() >= 4) want = feed[2] == 'O' && feed[3] == 'K' ? ExchangeResult::ok : ExchangeResult::not_confirmed;
     CHECK(r == want);
     if (feed.size() >= 2 && want != ExchangeResult::unsupported_model && want != ExchangeResult::wrong_band)
       CHECK(records == order.size());

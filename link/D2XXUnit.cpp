@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 
+#include "link/texts.h"
 #include "link/usb_devices.h"
 #include "prompt/prompter.h"
 
@@ -14,7 +15,6 @@ std::string device_description;
 
 namespace {
 
-std::filesystem::path g_root = "/sys";
 FtdiDeviceList g_last;  // the listing behind the last count, which the by-index calls read
 
 // A failure that lasts would otherwise put up a box on every tick: each operation (and each
@@ -29,28 +29,11 @@ void report(const char* operation, const std::string& key, FT_STATUS status) {
   auto [it, fresh] = g_reported.try_emplace(key, status);
   if (!fresh && it->second == status) return;
   it->second = status;
-  prompter().message(nullptr, QMessageBox::Critical, QStringLiteral("Error"),
-                     QString::fromStdString(error_text(operation, status)), QMessageBox::Ok);
+  prompter().message(nullptr, QMessageBox::Critical, QString::fromUtf8(kUsbErrorCaption),
+                     QString::fromStdString(usb_error_text(operation, status)), QMessageBox::Ok);
 }
 
 }  // namespace
-
-const std::filesystem::path& sysfs_root() { return g_root; }
-void set_sysfs_root(std::filesystem::path root) { g_root = std::move(root); }
-
-std::string error_text(const char* operation, FT_STATUS status) {
-  static const char* const suffixes[] = {
-      "",
-      " - Не правильный дескриптор...",
-      " - Устройство не найдено....",
-      " - Устройство не открыто...",
-      " - Ошибка основного IO...",
-      " - Недостаточно ресурсов...",
-      " - Не правильный параметр ...",
-  };
-  if (status >= 1 && status <= 6) return std::string(operation) + suffixes[status];
-  return std::string(operation) + " - Ошибка USB, код " + std::to_string(status) + "...";
-}
 
 FT_STATUS GetFTDeviceCount() {
   const FT_STATUS s = FT_ListDevices(&device_count, nullptr, FT_LIST_NUMBER_ONLY);
@@ -74,7 +57,7 @@ FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
   using namespace tirel::d2xx;
   if (flags == FT_LIST_NUMBER_ONLY) {
     if (!arg1) return FT_INVALID_PARAMETER;
-    g_last = tirel::list_ftdi_devices(g_root);
+    g_last = tirel::list_ftdi_devices(tirel::sysfs_root());
     if (!g_last.usb_present) return FT_IO_ERROR;  // no USB subsystem to look at
     *static_cast<DWORD*>(arg1) = static_cast<DWORD>(g_last.devices.size());
     return FT_OK;

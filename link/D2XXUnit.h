@@ -3,7 +3,6 @@
 // FT_ListDevices keeps the two calling forms of FTDI's D2XX library; here it reads the kernel's
 // device list under /sys, which any user may read, and never opens a device.
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 using DWORD = std::uint32_t;
@@ -34,12 +33,5 @@ extern std::string device_description;  // at most 49 characters
 
 FT_STATUS GetFTDeviceCount();
 FT_STATUS GetFTDeviceDescription(int index);
-
-// Where the kernel's device list is read: "/sys", or a made-up tree in a test.
-const std::filesystem::path& sysfs_root();
-void set_sysfs_root(std::filesystem::path root);
-
-// The text of an error box for `status` of `operation`, e.g. "GetFTDeviceCount - Устройство не найдено....".
-std::string error_text(const char* operation, FT_STATUS status);
 
 }  // namespace tirel::d2xx

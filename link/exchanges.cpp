@@ -7,8 +7,8 @@ namespace tirel {
 namespace {
 
 // "rEAD" or "pROGRAM" up to four times, until the radio answers two bytes within 200 ms.
-// Returns false when every attempt went unanswered or the device went away.
-bool handshake(Port& port, Waits& waits, const QByteArray& command, QByteArray& answer) {
+// Ends in no_answer when every attempt went unanswered, cable_lost when the device went away.
+ExchangeResult handshake(Port& port, Waits& waits, const QByteArray& command, QByteArray& answer) {
   for (int attempt = 0; attempt < wire::kAttempts; ++attempt) {
     port.send(command);
     waits.arm_timeout(wire::kAnswerTimeoutMs);
@@ -16,14 +16,19 @@ bool handshake(Port& port, Waits& waits, const QByteArray& command, QByteArray& 
     while (answer.size() < 2) {
       std::uint8_t byte = 0;
       const auto got = waits.wait_byte(port, byte);
-      if (got == Waits::Byte::lost) return false;
+      if (got == Waits::Byte::lost) return ExchangeResult::cable_lost;
       if (got == Waits::Byte::timed_out) break;
       answer.append(static_cast<char>(byte));
     }
-    if (answer.size() == 2) return true;
+    if (answer.size() == 2) return ExchangeResult::ok;
     waits.pause(wire::kRetryPauseMs);
   }
-  return false;
+  return ExchangeResult::no_answer;
+}
+
+// A byte that did not come: the time-out window ended, or the device went away.
+ExchangeResult missing(Waits::Byte got) {
+  return got == Waits::Byte::lost ? ExchangeResult::cable_lost : ExchangeResult::timed_out;
 }
 
 ExchangeResult finish(Port& port, ExchangeResult r) {
@@ -36,15 +41,17 @@ ExchangeResult finish(Port& port, ExchangeResult r) {
 ExchangeResult read_radio(Port& port, Waits& waits, ProgressSink& progress, ReadBuffer& rb) {
   waits.pause(wire::kOpenSettleMs);
   port.purge();
-  if (!handshake(port, waits, wire::kReadCommand, rb.answer)) return finish(port, ExchangeResult::failed);
+  if (const auto r = handshake(port, waits, wire::kReadCommand, rb.answer); r != ExchangeResult::ok)
+    return finish(port, r);
   port.send(wire::kGoAhead);
 
-  progress.begin(QString::fromUtf8(kReadCaption), QString::fromUtf8(kReadLabel), wire::kReadRecords);
+  progress.begin(Operation::read, wire::kReadRecords);
   waits.arm_timeout(wire::kReadTimeoutMs);
   for (int p = 1; p <= wire::kReadRecords; ++p) {
     for (int i = 0; i < kRecordSize; ++i) {
       std::uint8_t byte = 0;
-      if (waits.wait_byte(port, byte) != Waits::Byte::arrived) return finish(port, ExchangeResult::failed);
+      if (const auto got = waits.wait_byte(port, byte); got != Waits::Byte::arrived)
+        return finish(port, missing(got));
       rb.records[static_cast<std::size_t>((p - 1) * kRecordSize + i)] = byte;
     }
     progress.advance(p, wire::percent_text(p, wire::kReadRecords));
@@ -56,12 +63,13 @@ ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, con
   waits.pause(wire::kOpenSettleMs);
   port.purge();
   QByteArray answer;
-  if (!handshake(port, waits, wire::kProgramCommand, answer)) return finish(port, ExchangeResult::failed);
+  if (const auto r = handshake(port, waits, wire::kProgramCommand, answer); r != ExchangeResult::ok)
+    return finish(port, r);
   if (answer_out) *answer_out = answer;
   if (static_cast<std::uint8_t>(answer[1]) > 2) return finish(port, ExchangeResult::unsupported_model);
   if (static_cast<std::uint8_t>(answer[0]) != band_code(b)) return finish(port, ExchangeResult::wrong_band);
 
-  progress.begin(QString::fromUtf8(kWriteCaption), QString::fromUtf8(kWriteLabel), wire::kWriteSends);
+  progress.begin(Operation::write, wire::kWriteSends);
   waits.arm_timeout(wire::kWriteTimeoutMs);
   int position = 0;
   for (const wire::Send& s : wire::write_sends()) {
@@ -70,8 +78,8 @@ ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, con
     ++position;
     progress.advance(position, wire::percent_text(position, wire::kWriteSends));
     // A cable pulled mid-write would otherwise leave the user waiting out the whole window.
-    if (port.lost()) return finish(port, ExchangeResult::failed);
-    if (s.check_timeout && waits.timed_out()) return finish(port, ExchangeResult::failed);
+    if (port.lost()) return finish(port, ExchangeResult::cable_lost);
+    if (s.check_timeout && waits.timed_out()) return finish(port, ExchangeResult::timed_out);
     waits.process_pending();
   }
 
@@ -79,10 +87,10 @@ ExchangeResult write_radio(Port& port, Waits& waits, ProgressSink& progress, con
   QByteArray final_answer;
   while (final_answer.size() < 2) {
     std::uint8_t byte = 0;
-    if (waits.wait_byte(port, byte) != Waits::Byte::arrived) return finish(port, ExchangeResult::failed);
+    if (const auto got = waits.wait_byte(port, byte); got != Waits::Byte::arrived) return finish(port, missing(got));
     final_answer.append(static_cast<char>(byte));
   }
-  return finish(port, final_answer == wire::kWriteDone ? ExchangeResult::ok : ExchangeResult::failed);
+  return finish(port, final_answer == wire::kWriteDone ? ExchangeResult::ok : ExchangeResult::not_confirmed);
 }
 
 }  // namespace tirel

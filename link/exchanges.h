@@ -11,7 +11,10 @@ namespace tirel {
 
 enum class ExchangeResult {
   ok,
-  failed,             // no answer, data too slow or cut short, wrong final answer, device gone
+  no_answer,          // none of the four calls was answered
+  timed_out,          // the records or the final answer did not all come in time
+  cable_lost,         // the device went away during the exchange
+  not_confirmed,      // write: the radio's final answer was not "OK"
   unsupported_model,  // write: the radio's model code is above 2
   wrong_band,         // write: the radio's band differs from the blok's
 };

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "files/config_ini.h"
-#include "link/D2XXUnit.h"
 #include "link/usb_devices.h"
 
 namespace tirel {
@@ -42,6 +41,6 @@ std::optional<QString> find_usb_programmer_port(const std::filesystem::path& sys
   return std::nullopt;
 }
 
-std::optional<QString> find_usb_programmer_port() { return find_usb_programmer_port(d2xx::sysfs_root()); }
+std::optional<QString> find_usb_programmer_port() { return find_usb_programmer_port(sysfs_root()); }
 
 }  // namespace tirel

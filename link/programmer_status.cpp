@@ -2,6 +2,7 @@
 
 #include "link/D2XXUnit.h"
 #include "link/port_names.h"
+#include "link/texts.h"
 
 namespace tirel {
 

@@ -19,8 +19,4 @@ class ProgrammerStatus {
   bool busy_ = false;  // an error box of this tick is open while the next tick comes
 };
 
-inline constexpr const char* kComProgrammerText = "Программатор COM";
-inline constexpr const char* kUsbConnectedText = "USB-Программатор подключен";
-inline constexpr const char* kUsbMissingText = "USB-Программатор не подключен";
-
 }  // namespace tirel

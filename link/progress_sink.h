@@ -5,18 +5,15 @@
 
 namespace tirel {
 
-// What the progress window says during a read and a write.
-inline constexpr const char* kReadCaption = "Чтение";
-inline constexpr const char* kReadLabel = "Чтение данных из радиостанции :";
-inline constexpr const char* kWriteCaption = "Запись";
-inline constexpr const char* kWriteLabel = "Запись данных в радиостанцию :";
+// The two exchanges with the radio; a check of the radio is a read.
+enum class Operation { read, write };
 
 class ProgressSink {
  public:
   virtual ~ProgressSink() = default;
-  // The data phase begins: caption, the line naming the operation, the bar's maximum.
-  virtual void begin(const QString& caption, const QString& label, int maximum) = 0;
-  // One more record: the bar's new position and the percentage text ("50%").
+  // The data phase of `op` begins; `total` records are to come or go.
+  virtual void begin(Operation op, int total) = 0;
+  // One more record: the count so far and the percentage text ("50%").
   virtual void advance(int position, const QString& percent) = 0;
 };
 

@@ -108,4 +108,11 @@ FtdiDeviceList list_ftdi_devices(const fs::path& sysfs_root) {
   return list;
 }
 
+namespace {
+std::filesystem::path g_sysfs_root = "/sys";
+}  // namespace
+
+const std::filesystem::path& sysfs_root() { return g_sysfs_root; }
+void set_sysfs_root(std::filesystem::path root) { g_sysfs_root = std::move(root); }
+
 }  // namespace tirel

@@ -23,4 +23,8 @@ struct FtdiDeviceList {
 // driven by ftdi_sio. `sysfs_root` is "/sys" on a running system.
 FtdiDeviceList list_ftdi_devices(const std::filesystem::path& sysfs_root);
 
+// Where the program reads the kernel's device list: "/sys", or a made-up tree in a test.
+const std::filesystem::path& sysfs_root();
+void set_sysfs_root(std::filesystem::path root);
+
 }  // namespace tirel

@@ -1,41 +1,25 @@
 #include "link/verify.h"
 
 #include <QString>
-#include <cstdio>
 
 #include "blok/bands.h"
 #include "blok/layout.h"
-#include "link/messages.h"
+#include "link/texts.h"
 
 namespace tirel {
 namespace {
 
 inline constexpr int kFixedTableFirstPosition = 37;  // a read brings record 69 at position 37
 
-// The write's texts on one line: the window's message boxes break them with CR.
-std::string one_line(const LinkMessage& m) { return m.body_text().replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString(); }
-
 std::vector<std::string> refusals(const ReadBuffer& rb, const Blok& set) {
   std::vector<std::string> out;
   if (rb.answer.size() < 2) return out;
   const int band = static_cast<std::uint8_t>(rb.answer[0]);
   const int model = static_cast<std::uint8_t>(rb.answer[1]);
-  if (model > 2) out.push_back(one_line(msg::kUnsupportedModel) + " Код модели: " + std::to_string(model) + ".");
+  if (model > 2) out.push_back(msg::kUnsupportedModel.one_line() + kVerifyModelCode + std::to_string(model) + ".");
   if (band != band_code(set))
-    out.push_back(one_line(msg::kWrongBand) + ": " + band_name(band_code(set)) + " → " + band_name(band));
+    out.push_back(msg::kWrongBand.one_line() + ": " + band_name(band_code(set)) + " → " + band_name(band));
   return out;
-}
-
-std::string byte_line(int r, int i, std::uint8_t in_set, std::uint8_t in_radio) {
-  char where[64];
-  if (i >= 4)
-    std::snprintf(where, sizeof where, "байт данных %d", i - 4);
-  else
-    std::snprintf(where, sizeof where, "байт заголовка %d", i);
-  char line[160];
-  std::snprintf(line, sizeof line, "Запись %d (адрес %04X), %s: 0x%02X → 0x%02X", r, record_address(r), where, in_set,
-                in_radio);
-  return line;
 }
 
 std::vector<std::string> fixed_table(const ReadBuffer& rb, const Blok& set) {
@@ -45,7 +29,7 @@ std::vector<std::string> fixed_table(const ReadBuffer& rb, const Blok& set) {
     const auto sent = record(set, r);
     for (int i = 0; i < kRecordSize; ++i) {
       const std::uint8_t got = rb.records[static_cast<std::size_t>((p - 1) * kRecordSize + i)];
-      if (got != sent[static_cast<std::size_t>(i)]) out.push_back(byte_line(r, i, sent[static_cast<std::size_t>(i)], got));
+      if (got != sent[static_cast<std::size_t>(i)]) out.push_back(fixed_table_byte_line(r, record_address(r), i, sent[static_cast<std::size_t>(i)], got));
     }
   }
   return out;
@@ -70,7 +54,7 @@ std::vector<std::string> verify_report(const RadioCheck& c, std::size_t max_line
   lines.insert(lines.end(), c.fixed_table.begin(), c.fixed_table.end());
   const std::size_t shown = max_lines > 0 && lines.size() > max_lines ? max_lines - 1 : lines.size();
   out.insert(out.end(), lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(shown));
-  if (shown < lines.size()) out.push_back("… и ещё различий: " + std::to_string(lines.size() - shown));
+  if (shown < lines.size()) out.push_back(kVerifyMore + std::to_string(lines.size() - shown));
   // The advice is what a technician does next, so a cut list keeps it.
   if (!c.fixed_table.empty()) out.push_back(kFixedTableAdvice);
   return out;

@@ -13,14 +13,6 @@
 
 namespace tirel {
 
-inline constexpr const char* kVerifyCaption = "Сверка с радиостанцией";
-inline constexpr const char* kVerifyMatches = "Радиостанция соответствует набору параметров.";
-inline constexpr const char* kVerifyDiffers = "Радиостанция не соответствует набору параметров (в наборе → в радиостанции):";
-inline constexpr const char* kFixedTableAdvice =
-    "Записи 69–88 — постоянная таблица радиостанции: окно её не показывает, а запись передаёт её из набора "
-    "без изменений. Запишите набор в радиостанцию ещё раз и повторите сверку; если различие останется, "
-    "радиостанцию нужно проверить.";
-
 struct RadioCheck {
   // The write's own refusals: a model it does not support, a band other than the set's.
   std::vector<std::string> refusals;

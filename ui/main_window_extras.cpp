@@ -8,12 +8,13 @@
 #include "files/backup.h"
 #include "files/chirp_csv.h"
 #include "files/csv.h"
-#include "link/radio_link.h"
+#include "link/texts.h"
 #include "link/verify.h"
 #include "prompt/prompter.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
 #include "ui/qs.h"
+#include "ui/radio_link.h"
 #include "ui/texts.h"
 
 using tirel::qs;

@@ -1,9 +1,9 @@
 // Radio commands and the programmer status: read, write, programmer choice, status tick.
 #include <QTimer>
 
-#include "link/radio_link.h"
 #include "ui/edit_texts.h"
 #include "ui/main_window.h"
+#include "ui/radio_link.h"
 
 void TForm1::N12Click() {
   if (!radio_) return;

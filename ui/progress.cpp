@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "link/texts.h"
 #include "prompt/window_place.h"
 
 TForm10::TForm10(QWidget* main_window)
@@ -23,13 +24,13 @@ TForm10::TForm10(QWidget* main_window)
   ProgressBar1->setTextVisible(false);
 }
 
-void TForm10::begin(const QString& caption, const QString& label, int maximum) {
-  setWindowTitle(caption);
-  Label1->setText(label);
+void TForm10::begin(tirel::Operation op, int total) {
+  setWindowTitle(QString::fromUtf8(tirel::progress_caption(op)));
+  Label1->setText(QString::fromUtf8(tirel::progress_label(op)));
   tirel::centre_frame_on_owner(this);
   setEnabled(true);
   show();
-  ProgressBar1->setMaximum(maximum);
+  ProgressBar1->setMaximum(total);
   ProgressBar1->setValue(0);
 }
 

@@ -17,7 +17,7 @@ class TForm10 final : public QWidget, public tirel::ProgressSink {
   QLabel* Label2;
   QProgressBar* ProgressBar1;
 
-  void begin(const QString& caption, const QString& label, int maximum) override;
+  void begin(tirel::Operation op, int total) override;
   void advance(int position, const QString& percent) override;
 
  protected:

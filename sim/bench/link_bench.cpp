@@ -15,7 +15,7 @@ namespace {
 using tirel::test::cpu_seconds;
 
 struct Quiet final : tirel::ProgressSink {
-  void begin(const QString&, const QString&, int) override {}
+  void begin(tirel::Operation, int) override {}
   void advance(int, const QString&) override {}
 };
 

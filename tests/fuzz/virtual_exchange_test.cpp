@@ -16,7 +16,7 @@ using fuzz::VirtualClock;
 using fuzz::VirtualWaits;
 
 struct NoProgress final : ProgressSink {
-  void begin(const QString&, const QString&, int) override {}
+  void begin(Operation, int) override {}
   void advance(int, const QString&) override {}
 };
 
@@ -42,7 +42,7 @@ std::vector<std::uint8_t> read_answer(std::uint8_t first, std::uint8_t second, i
 TEST(ExchangeClock, SilentRadioGetsFourCommandsAndTheReadEndsAfter2820Ms) {
   Line line({});
   ReadBuffer rb;
-  EXPECT_EQ(read_radio(line.port, line.waits, line.progress, rb), ExchangeResult::failed);
+  EXPECT_EQ(read_radio(line.port, line.waits, line.progress, rb), ExchangeResult::no_answer);
   EXPECT_EQ(line.port.sent(), std::vector<QByteArray>(4, QByteArrayLiteral("rEAD")));
   EXPECT_EQ(line.clock.now_ms, 20 + 4 * (200 + 500));
   EXPECT_FALSE(line.port.is_open());
@@ -72,7 +72,7 @@ TEST(ExchangeClock, LateAnswerIsTakenOnTheNextAttemptAndALoneFirstByteIsDropped)
 TEST(ExchangeClock, ReadDataWindowIsOneWindowOf7000MsFromTheGoAhead) {
   Line line(read_answer(1, 2, 300));
   ReadBuffer rb;
-  EXPECT_EQ(read_radio(line.port, line.waits, line.progress, rb), ExchangeResult::failed);
+  EXPECT_EQ(read_radio(line.port, line.waits, line.progress, rb), ExchangeResult::timed_out);
   // 20 ms settle, two answer bytes, then the window armed once for all 57 records.
   EXPECT_EQ(line.clock.now_ms, 22 + 7000);
   EXPECT_EQ(rb.records[299], static_cast<std::uint8_t>(299));
@@ -81,7 +81,7 @@ TEST(ExchangeClock, ReadDataWindowIsOneWindowOf7000MsFromTheGoAhead) {
 TEST(ExchangeClock, FinalOkCountsOnlyWithinTenSecondsOfTheFirstRecord) {
   const Blok b = new_blok(1);
   // The radio starts to answer when the program first listens, after the 56 sends at 100 ms.
-  for (const auto& [silence_ms, want] : {std::pair{4300, ExchangeResult::ok}, std::pair{4500, ExchangeResult::failed}}) {
+  for (const auto& [silence_ms, want] : {std::pair{4300, ExchangeResult::ok}, std::pair{4500, ExchangeResult::timed_out}}) {
     Line line({1, 2, 'O', 'K'}, {2, silence_ms});
     EXPECT_EQ(write_radio(line.port, line.waits, line.progress, b), want) << silence_ms;
     EXPECT_EQ(line.port.sent().size(), 1u + 56u);

@@ -70,7 +70,7 @@ TEST(CliRadio, FailuresSayTheProgramsMessageAndLeaveTheFileAlone) {
     // Into a file the bar is one line of how far it got (4 whole records of 57), no carriage returns.
     EXPECT_EQ(r.err, QStringLiteral("Чтение данных из радиостанции : 7%\n"
                                     "tirel12-cli: Данные не считаны. Проверьте включена ли радиостанция и подключение "
-                                    "кабеля программатора. Порт: ") +
+                                    "кабеля программатора. Кабель программатора отключился во время обмена. Порт: ") +
                          sim.path() + "\n");
     EXPECT_FALSE(QFile::exists(out));
   }

@@ -60,7 +60,10 @@ TEST(CliVerify, UnreadableRadioOrWrongWordsAreNotAVerdict) {
   CliResult silent = cli({"verify", "--port", sim.path(), file});
   EXPECT_EQ(silent.code, 1);
   EXPECT_TRUE(silent.out.isEmpty());
-  EXPECT_TRUE(silent.err.contains(QStringLiteral("Данные не считаны"))) << silent.err.toStdString();
+  EXPECT_TRUE(silent.err.endsWith(QStringLiteral("Данные не считаны. Проверьте включена ли радиостанция и подключение "
+                                                 "кабеля программатора. Радиостанция не ответила. Порт: ") +
+                                  sim.path() + "\n"))
+      << silent.err.toStdString();
   EXPECT_EQ(cli({"verify", file}).code, 2);
   EXPECT_EQ(cli({"verify", "--port", sim.path()}).code, 2);
 }

@@ -9,9 +9,9 @@
 #include <QMainWindow>
 #include <QProcess>
 
-#include "link/radio_link.h"
 #include "scripted_prompter.h"
 #include "sim_radio.h"
+#include "ui/radio_link.h"
 
 namespace tirel {
 namespace {

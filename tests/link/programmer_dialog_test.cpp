@@ -115,7 +115,7 @@ TEST(ProgressWindow, ShowsZeroOnEveryShowThenTheExchangesPercentages) {
   EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(w.windowFlags() & Qt::WindowSystemMenuHint);
   w.Label2->setText("77%");
-  w.begin(QStringLiteral("Запись"), QStringLiteral("Запись данных в радиостанцию :"), 56);
+  w.begin(tirel::Operation::write, 56);
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.Label2->text(), "0%");
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Запись"));

@@ -5,6 +5,7 @@
 #include "link/D2XXUnit.h"
 #include "link/port_names.h"
 #include "link/programmer_status.h"
+#include "link/texts.h"
 #include "link/usb_devices.h"
 #include "scripted_prompter.h"
 
@@ -15,8 +16,8 @@ using test::FakeSysfs;
 
 // The status tick reads this tree instead of /sys while it lives.
 struct FakeBus : FakeSysfs {
-  FakeBus() { d2xx::set_sysfs_root(root()); }
-  ~FakeBus() { d2xx::set_sysfs_root("/sys"); }
+  FakeBus() { set_sysfs_root(root()); }
+  ~FakeBus() { set_sysfs_root("/sys"); }
 };
 
 const QString kMissing = QString::fromUtf8(kUsbMissingText);
@@ -174,8 +175,8 @@ TEST(D2xx, ErrorTextsForEveryStatus) {
   const char* const suffixes[] = {" - Не правильный дескриптор...", " - Устройство не найдено....",
                                   " - Устройство не открыто...",    " - Ошибка основного IO...",
                                   " - Недостаточно ресурсов...",    " - Не правильный параметр ..."};
-  for (FT_STATUS s = 1; s <= 6; ++s) EXPECT_EQ(d2xx::error_text("Op", s), std::string("Op") + suffixes[s - 1]);
-  EXPECT_FALSE(d2xx::error_text("Op", 18).empty());
+  for (FT_STATUS s = 1; s <= 6; ++s) EXPECT_EQ(usb_error_text("Op", s), std::string("Op") + suffixes[s - 1]);
+  EXPECT_FALSE(usb_error_text("Op", 18).empty());
 }
 
 TEST(D2xx, RealSystemIsListedWithoutCrashingWhateverIsThere) {

@@ -8,10 +8,10 @@
 
 #include "blok/layout.h"
 #include "blok_pattern.h"
-#include "link/messages.h"
-#include "link/radio_link.h"
+#include "link/texts.h"
 #include "scripted_prompter.h"
 #include "sim_radio.h"
+#include "ui/radio_link.h"
 
 namespace tirel {
 namespace {
@@ -35,7 +35,7 @@ struct Window {
 };
 
 void expect_message(const test::AskedMessage& m, const LinkMessage& expected) {
-  EXPECT_EQ(m.icon, expected.icon);
+  EXPECT_EQ(m.icon, expected.icon == LinkMessage::Icon::information ? QMessageBox::Information : QMessageBox::Warning);
   EXPECT_EQ(m.caption, expected.caption_text());
   EXPECT_EQ(m.text, expected.body_text());
 }

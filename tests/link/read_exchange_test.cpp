@@ -70,8 +70,7 @@ TEST(ReadFromRadio, BringsTheRadiosRecordsAndKeepsRecords67To88OfTheBlok) {
   EXPECT_EQ(mine[layout::kTimeoutTimer], 0) << "the radio's 0xFF is the blok's 0";
   EXPECT_EQ(band_code(mine), 3);
 
-  EXPECT_EQ(run.progress.caption, QStringLiteral("Чтение"));
-  EXPECT_EQ(run.progress.label, QStringLiteral("Чтение данных из радиостанции :"));
+  EXPECT_EQ(run.progress.op, Operation::read);
   EXPECT_EQ(run.progress.maximum, 57);
   ASSERT_EQ(run.progress.percents.size(), 57u);
   EXPECT_EQ(run.progress.percents[0], "1%");
@@ -97,7 +96,7 @@ TEST(ReadFromRadio, UnansweredCommandIsSentFourTimes700MsApartThenFails) {
     SCOPED_TRACE(fault);
     SimRadio sim({"--fault", fault});
     ReadRun run = run_read(sim.path());
-    EXPECT_EQ(run.result, ExchangeResult::failed);
+    EXPECT_EQ(run.result, ExchangeResult::no_answer);
     EXPECT_TRUE(run.progress.percents.empty());
     EXPECT_EQ(run.progress.begun, 0);
     // 20 ms settle, then four times 200 ms window + 500 ms pause.
@@ -119,7 +118,7 @@ TEST(ReadFromRadio, DataThatStopsFailsSevenSecondsAfterTheGoAheadAndKeepsWhatCam
   const Blok radio = test::patterned_blok(1, 3);
   SimRadio sim({"--memory", SimRadio::memory_file(dir, radio), "--fault", "stop-after=300"});
   ReadRun run = run_read(sim.path());
-  EXPECT_EQ(run.result, ExchangeResult::failed);
+  EXPECT_EQ(run.result, ExchangeResult::timed_out);
   EXPECT_FALSE(run.port_open_after);
   EXPECT_GE(run.ms, 7000);
   EXPECT_LT(run.ms, 7600);
@@ -134,7 +133,7 @@ TEST(ReadFromRadio, DataThatStopsFailsSevenSecondsAfterTheGoAheadAndKeepsWhatCam
 TEST(ReadFromRadio, CablePulledMidTransferEndsAtOnceWithThePortClosed) {
   SimRadio sim({"--fault", "vanish=100"});
   ReadRun run = run_read(sim.path());
-  EXPECT_EQ(run.result, ExchangeResult::failed);
+  EXPECT_EQ(run.result, ExchangeResult::cable_lost);
   EXPECT_FALSE(run.port_open_after);
   EXPECT_LT(run.ms, 1500) << "no need to wait out the 7 s window for a device that is gone";
   EXPECT_LT(run.cpu, 0.3) << "a vanished device must not spin the loop";
@@ -149,7 +148,7 @@ TEST(ReadFromRadio, PortThatNeverOpenedSendsNothingAndFailsAfterItsAttempts) {
   rb.records.fill(0x5A);
   QElapsedTimer clock;
   clock.start();
-  EXPECT_EQ(read_radio(port, waits, progress, rb), ExchangeResult::failed);
+  EXPECT_EQ(read_radio(port, waits, progress, rb), ExchangeResult::no_answer);
   EXPECT_GE(clock.elapsed(), 2800);
   EXPECT_EQ(rb.records[0], 0x5A);
 }

@@ -8,15 +8,14 @@
 namespace tirel::test {
 
 struct RecordingProgress final : ProgressSink {
-  QString caption, label;
+  Operation op{};
   int maximum = -1;
   int begun = 0;
   std::vector<int> positions;
   std::vector<QString> percents;
-  void begin(const QString& c, const QString& l, int m) override {
-    caption = c;
-    label = l;
-    maximum = m;
+  void begin(Operation o, int total) override {
+    op = o;
+    maximum = total;
     ++begun;
   }
   void advance(int p, const QString& t) override {

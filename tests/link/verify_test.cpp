@@ -4,6 +4,7 @@
 
 #include "blok/layout.h"
 #include "blok_pattern.h"
+#include "link/texts.h"
 #include "link/verify.h"
 
 namespace tirel {

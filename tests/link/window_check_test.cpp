@@ -8,6 +8,7 @@
 
 #include "blok/layout.h"
 #include "blok_pattern.h"
+#include "link/texts.h"
 #include "link/verify.h"
 #include "scripted_prompter.h"
 #include "sim_radio.h"

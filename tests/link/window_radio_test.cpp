@@ -8,7 +8,7 @@
 #include "blok/bands.h"
 #include "blok/layout.h"
 #include "blok_pattern.h"
-#include "link/messages.h"
+#include "link/texts.h"
 #include "link/programmers.h"
 #include "scripted_prompter.h"
 #include "sim_radio.h"

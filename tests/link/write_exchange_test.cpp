@@ -85,8 +85,7 @@ TEST(WriteToRadio, SendsTheFiftySixRecordsInOrder100MsApartAndEndsOnOK) {
   EXPECT_EQ(static_cast<std::uint8_t>(saved[layout::kTimeoutTimer]), 0xFF);
   EXPECT_EQ(static_cast<std::uint8_t>(saved[record_offset(88) + 5]), b[record_offset(88) + 5]);
 
-  EXPECT_EQ(run.progress.caption, QStringLiteral("Запись"));
-  EXPECT_EQ(run.progress.label, QStringLiteral("Запись данных в радиостанцию :"));
+  EXPECT_EQ(run.progress.op, Operation::write);
   EXPECT_EQ(run.progress.maximum, 56);
   ASSERT_EQ(run.progress.percents.size(), 56u);
   EXPECT_EQ(run.progress.percents[0], "1%");
@@ -129,7 +128,7 @@ TEST(WriteToRadio, FinalAnswerOtherThanOKFails) {
     SCOPED_TRACE(fault);
     SimRadio sim({"--fault", fault});
     WriteRun run = run_write(sim.path(), new_blok(1));
-    EXPECT_EQ(run.result, ExchangeResult::failed);
+    EXPECT_EQ(run.result, ExchangeResult::not_confirmed);
     // The radio's early bytes end the write as soon as the last record is sent, before the
     // simulator has noted that record.
     (void)QTest::qWaitFor([&] { return sim.records().size() >= 56; }, 2000);
@@ -141,7 +140,7 @@ TEST(WriteToRadio, FinalAnswerOtherThanOKFails) {
 TEST(WriteToRadio, RadioSilentAfterTheRecordsFailsTenSecondsAfterTheHandshake) {
   SimRadio sim({"--fault", "stop-after=671"});
   WriteRun run = run_write(sim.path(), new_blok(1));
-  EXPECT_EQ(run.result, ExchangeResult::failed);
+  EXPECT_EQ(run.result, ExchangeResult::timed_out);
   EXPECT_EQ(run.progress.positions.size(), 56u);
   EXPECT_GE(run.ms, 10000);
   EXPECT_LT(run.ms, 10600);
@@ -151,7 +150,7 @@ TEST(WriteToRadio, SilentRadioAndPulledCableFail) {
   {
     SimRadio sim({"--fault", "silent"});
     WriteRun run = run_write(sim.path(), new_blok(1));
-    EXPECT_EQ(run.result, ExchangeResult::failed);
+    EXPECT_EQ(run.result, ExchangeResult::no_answer);
     EXPECT_EQ(sim.log_of("cmd pROGRAM").size(), 4u);
     EXPECT_GE(run.ms, 2800);
     EXPECT_LT(run.ms, 3400);
@@ -159,7 +158,7 @@ TEST(WriteToRadio, SilentRadioAndPulledCableFail) {
   {
     SimRadio sim({"--fault", "vanish=120"});
     WriteRun run = run_write(sim.path(), new_blok(1));
-    EXPECT_EQ(run.result, ExchangeResult::failed);
+    EXPECT_EQ(run.result, ExchangeResult::cable_lost);
     EXPECT_EQ(sim.records().size(), 10u);
     EXPECT_LT(run.ms, 2000) << "a pulled cable ends the write at once";
   }

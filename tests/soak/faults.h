@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/messages.h"
+#include "link/texts.h"
 
 namespace tirel::soak {
 

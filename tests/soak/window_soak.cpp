@@ -63,7 +63,8 @@ Outcome WindowSoak::run(Op op, const Fault& f, std::mt19937& rng) {
   if (prompts_.messages.size() == 1) {
     const test::AskedMessage& m = prompts_.messages.front();
     o.message = m.text;
-    o.right_message = m.text == want.body_text() && m.caption == want.caption_text() && m.icon == want.icon;
+    o.right_message = m.text == want.body_text() && m.caption == want.caption_text() &&
+                     m.icon == (want.icon == LinkMessage::Icon::information ? QMessageBox::Information : QMessageBox::Warning);
   } else {
     o.message = QStringLiteral("%1 messages").arg(prompts_.messages.size());
   }

@@ -18,6 +18,7 @@
 #include "blok/layout.h"
 #include "blok/subtone.h"
 #include "link/programmer_status.h"
+#include "link/texts.h"
 #include "link/programmers.h"
 #include "ui/o_progr.h"
 #include "ui/progress.h"
@@ -142,10 +143,12 @@ TEST_F(TextsFit, WindowPagesAndDialogsShowTheirTextsWhole) {
   EXPECT_EQ(clipped_texts(w.Form2), QStringList{});
   EXPECT_EQ(clipped_texts(w.Form3), QStringList{});
   EXPECT_EQ(clipped_texts(w.Form4), QStringList{});
-  w.Form10->begin(QString::fromUtf8("Запись"), QString::fromUtf8("Запись данных в радиостанцию :"), 56);
-  w.Form10->advance(56, QStringLiteral("100%"));
-  EXPECT_EQ(clipped_texts(w.Form10), QStringList{});
-  w.Form10->hide();
+  for (const tirel::Operation op : {tirel::Operation::read, tirel::Operation::write}) {
+    w.Form10->begin(op, 56);
+    w.Form10->advance(56, QStringLiteral("100%"));
+    EXPECT_EQ(clipped_texts(w.Form10), QStringList{});
+    w.Form10->hide();
+  }
 }
 
 TEST_F(TextsFit, DialogsAndTheProgressWindowUseTheMainWindowsFace) {

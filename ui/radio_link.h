@@ -1,6 +1,6 @@
 #pragma once
-// The main window's radio commands: read, write, the programmer dialog and the status tick.
-// The window's handlers call these and only redraw.
+// The main window's radio commands: read, check, write and the programmer dialog. They hold the
+// window still, open the port, run the exchange with the progress window and tell how it ended.
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -9,11 +9,12 @@
 #include <optional>
 
 #include "blok/blok.h"
-#include "link/com_open.h"
 #include "link/exchanges.h"
 #include "link/programmers.h"
 #include "link/serial_port.h"
+#include "ui/com_open.h"
 #include "ui/progress.h"
+#include "ui/window_lock.h"
 
 namespace tirel {
 
@@ -48,8 +49,12 @@ class RadioLink {
   // Opens the port of the programmer in force; false when the exchange cannot even begin
   // (USB cable missing, already told to the user).
   bool open_port();
-  // The read's frame: lock, open, exchange into `rb`; `done` runs on success, before the unlock.
-  bool run_read(ReadBuffer& rb, const std::function<void(const ReadBuffer&)>& done);
+  // Every exchange's frame: the window locked and the USB look paused while the cable works;
+  // the port opened and `exchange` run; on success the progress window hidden and `apply` run,
+  // still locked; the message for the operation and its result (a success only when
+  // `tell_success`); the port closed and all put back. True when the exchange succeeded.
+  bool framed(Operation op, bool tell_success, const std::function<ExchangeResult()>& exchange,
+              const std::function<void()>& apply);
 
   QWidget* window_;
   std::int32_t& programmer_mode_;
