@@ -56,12 +56,12 @@ inline constexpr const char* kGroupScan = " Параметры сканиров�
 inline constexpr const char* kMenuChannels = kPageChannels;
 inline constexpr const char* kMenuSettings = kPageSettings;
 
-// The files.
-
+// Choosing another band.
 inline constexpr const char* kBandQuestion =
     "При выборе нового частотного диапазона, все параметры каналов будут стерты. Продолжить?";
 inline constexpr const char* kBandQuestionCaption = "Выбор частотного диапазона.";
 
+// The files.
 inline constexpr const char* kNewQuestion =
     "При создании нового файла, будет уничтожена информация\rпредыдущего файла. Продолжить?";
 inline constexpr const char* kNewQuestionCaption = kToolNewFile;
@@ -92,7 +92,6 @@ inline constexpr const char* kAboutCaption = kMenuAbout;
 inline constexpr const char* kAboutClose = "Закрыть";
 
 // The channel table's entry dialogs.
-
 inline constexpr const char* kRxFrqCaption = "Частота приема (МГц)";
 inline constexpr const char* kTxFrqCaption = "Частота передачи (МГц)";
 inline constexpr const char* kRxToneCaption = "Субтон приема";
