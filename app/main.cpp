@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "blok/report_params.h"
+#include "blok/texts.h"
 
 #include "app/file_handover.h"
 #include "app/startup.h"
@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
   // Answered before anything else: no lock, no window, no files.
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("%s\n%s\n", tirel::kProgramLine, tirel::kVersionLine);
+    std::printf("%s\n%s\n", tirel::blok_text::kProgramLine, tirel::blok_text::kVersionLine);
     return 0;
   }
   QApplication app(argc, argv);

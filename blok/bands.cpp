@@ -1,5 +1,7 @@
 #include "blok/bands.h"
 
+#include "blok/texts.h"
+
 namespace tirel {
 
 const std::array<Band, kBandCount> kBands{{
@@ -18,7 +20,7 @@ std::optional<BandLimits> band_limits(int index) {
 
 std::string band_name(int code) {
   if (code >= 0 && code < kBandCount) return kBands[static_cast<std::size_t>(code)].text;
-  return "неизвестный (код " + std::to_string(code) + ")";
+  return blok_text::unknown_band_text(code);
 }
 
 }  // namespace tirel

@@ -1,22 +1,21 @@
 #include "blok/compare.h"
 
 #include <array>
-#include <cstdio>
 
 #include "blok/bands.h"
 #include "blok/frequency.h"
 #include "blok/layout.h"
 #include "blok/settings.h"
 #include "blok/subtone.h"
-#include "blok/window_view.h"
+#include "blok/texts.h"
 
 namespace tirel {
 
 using layout::ChannelFlag;
+using namespace blok_text;
 
 namespace {
 
-constexpr const char* kArrow = " → ";
 constexpr std::size_t kHiddenShown = 12;
 
 std::string trimmed(std::string s) {
@@ -32,7 +31,7 @@ class Comparer {
   void field(const std::string& what, const std::string& ta, const std::string& tb,
              std::initializer_list<layout::Field> fields, int n = 1) {
     if (ta == tb) return;
-    lines_.push_back(what + " " + ta + kArrow + tb);
+    lines_.push_back(what + " " + ta + kDiffArrow + tb);
     for (const layout::Field f : fields)
       for (const layout::Bit& bit : layout::bits_of(f, n)) explained_[static_cast<std::size_t>(bit.offset)] |= bit.mask;
   }
@@ -54,7 +53,7 @@ class Comparer {
   std::array<std::uint8_t, kBlokSize> explained_{};
 };
 
-const char* yes_no(bool v) { return v ? "да" : "нет"; }
+const char* yes_no(bool v) { return v ? kDiffYes : kDiffNo; }
 
 std::string flag_text(const Blok& b, int n, ChannelFlag f) {
   const bool v = channel_flag(b, n, f);
@@ -72,9 +71,7 @@ std::string flag_text(const Blok& b, int n, ChannelFlag f) {
 std::string setting_shown(const Blok& b, const Setting& s) {
   std::string text = setting_text(b, s);
   if (!text.empty()) return text;
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "(пусто, байт 0x%02X)", b[static_cast<std::size_t>(s.offset)]);
-  return buf;
+  return diff_empty_setting_text(b[static_cast<std::size_t>(s.offset)]);
 }
 
 std::string setting_name(const Setting& s) {
@@ -87,27 +84,27 @@ std::string setting_name(const Setting& s) {
 
 Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
   Comparer cmp(a, b);
-  cmp.field("Диапазон:", band_name(band_code(a)), band_name(band_code(b)), {layout::Field::band_code});
+  cmp.field(kDiffBand, band_name(band_code(a)), band_name(band_code(b)), {layout::Field::band_code});
 
   struct FlagColumn {
     ChannelFlag flag;
     const char* name;
   };
-  constexpr FlagColumn kFlagsBefore[] = {{ChannelFlag::on, "канал выключен:"},
-                                         {ChannelFlag::tx_enabled, "запрет передачи:"}};
-  constexpr FlagColumn kFlagsAfter[] = {{ChannelFlag::shift, "сдвиг частоты:"},
-                                        {ChannelFlag::narrow, "ширина канала:"},
-                                        {ChannelFlag::scan_skip, "сканирование:"},
-                                        {ChannelFlag::busy_lock, "запрет передачи на занятом канале:"}};
+  constexpr FlagColumn kFlagsBefore[] = {{ChannelFlag::on, kDiffChannelOff},
+                                         {ChannelFlag::tx_enabled, kDiffTxInhibit}};
+  constexpr FlagColumn kFlagsAfter[] = {{ChannelFlag::shift, kDiffShift},
+                                        {ChannelFlag::narrow, kDiffWidth},
+                                        {ChannelFlag::scan_skip, kDiffScan},
+                                        {ChannelFlag::busy_lock, kDiffBusyLock}};
   for (int n = 1; n <= kChannelCount; ++n) {
-    const std::string ch = "Канал " + std::to_string(n) + ": ";
+    const std::string ch = diff_channel_text(n);
     for (const auto& f : kFlagsBefore)
       cmp.field(ch + f.name, flag_text(a, n, f.flag), flag_text(b, n, f.flag), {layout::flag_field(f.flag)}, n);
     for (const Dir d : {Dir::rx, Dir::tx}) {
-      const char* dir = d == Dir::rx ? "ПРМ" : "ПРД";
-      cmp.field(ch + "частота " + dir, trimmed(blok_to_frq_str(a, n, d)), trimmed(blok_to_frq_str(b, n, d)),
+      const char* dir = d == Dir::rx ? kDiffRx : kDiffTx;
+      cmp.field(ch + kDiffFrequency + dir, trimmed(blok_to_frq_str(a, n, d)), trimmed(blok_to_frq_str(b, n, d)),
                 {layout::step_count_field(d), layout::step_flag_field(d)}, n);
-      cmp.field(ch + "субтон " + dir, trimmed(blok_to_stone_str(a, n, d, sep)),
+      cmp.field(ch + kDiffTone + dir, trimmed(blok_to_stone_str(a, n, d, sep)),
                 trimmed(blok_to_stone_str(b, n, d, sep)),
                 {layout::tone_type_field(d), layout::tone_value_field(d)}, n);
     }
@@ -122,14 +119,13 @@ Comparison compare_bloks(const Blok& a, const Blok& b, std::string_view sep) {
 
 std::string hidden_note(const Comparison& c) {
   if (c.hidden_offsets.empty()) return {};
-  std::string note = "Различаются байты, которых окно не показывает:";
+  std::string note = kDiffHiddenHead;
   for (std::size_t i = 0; i < c.hidden_offsets.size() && i < kHiddenShown; ++i) {
     const int off = c.hidden_offsets[i];
-    note += (i ? ", " : " ") + std::string("смещение ") + std::to_string(off) + " (запись " +
-            std::to_string(off / kRecordSize + 1) + ", байт " + std::to_string(off % kRecordSize) + ")";
+    note += (i ? ", " : " ") + diff_hidden_offset_text(off, off / kRecordSize + 1, off % kRecordSize);
   }
   if (c.hidden_offsets.size() > kHiddenShown)
-    note += " и ещё " + std::to_string(c.hidden_offsets.size() - kHiddenShown);
+    note += diff_hidden_more_text(c.hidden_offsets.size() - kHiddenShown);
   return note;
 }
 

@@ -12,14 +12,14 @@ constexpr const char* kChannelStems[] = {"f_rx", "st_rx", "f_tx", "st_tx", "pow"
 ReportParams report_params(const WindowView& view) {
   ReportParams p;
   p.reserve(173);
-  p.emplace_back("model", kModelName);
+  p.emplace_back("model", blok_text::kModelName);
   p.emplace_back("frq", band_text(view));
-  p.emplace_back("po", kSheetProgramLine);
+  p.emplace_back("po", blok_text::kSheetProgramLine);
   for (int n = 1; n <= kChannelCount; ++n) {
     const ChannelRow& row = view.rows[static_cast<std::size_t>(n - 1)];
     const std::string num = std::to_string(n);
-    p.emplace_back("no_kan" + num, row.off_ticked ? "V" : "");
-    p.emplace_back("no_tx" + num, row.inhibit_ticked ? "V" : "");
+    p.emplace_back("no_kan" + num, row.off_ticked ? blok_text::kSheetTick : "");
+    p.emplace_back("no_tx" + num, row.inhibit_ticked ? blok_text::kSheetTick : "");
     for (std::size_t c = 0; c < 8; ++c) p.emplace_back(kChannelStems[c] + num, row.cells[c]);
   }
   // The sheet lists the settings in the page's order: osn1, osn5, osn6, osn7, osn13, osn8 .. osn12.

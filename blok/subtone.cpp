@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "blok/layout.h"
+#include "blok/texts.h"
 
 namespace tirel {
 
@@ -51,11 +52,11 @@ std::string blok_to_stone_str(const Blok& b, int n, Dir d, std::string_view deci
   const std::uint8_t t = tone_type(b, n, d);
   const std::uint16_t v = tone_value(b, n, d);
   switch (t) {
-    case kToneOff: return " Выключен";
-    case kToneCtcss: return "  CTC " + ctcss_number_text(v, decimal_sep);
-    case kToneDcs: return "   DCS " + dcs_number_text(v);
-    case kToneDcsInverted: return "  -DCS " + dcs_number_text(v);
-    default: return "  Тип " + std::to_string(t >> 4) + " ?";
+    case kToneOff: return blok_text::kToneOffText;
+    case kToneCtcss: return blok_text::kToneCtcssPrefix + ctcss_number_text(v, decimal_sep);
+    case kToneDcs: return blok_text::kToneDcsPrefix + dcs_number_text(v);
+    case kToneDcsInverted: return blok_text::kToneDcsInvertedPrefix + dcs_number_text(v);
+    default: return blok_text::unknown_tone_type_text(t >> 4);
   }
 }
 
@@ -94,7 +95,7 @@ std::optional<long long> whole_decimal(std::string_view text) {
 }
 
 ToneStoreResult not_a_number(std::string_view text) {
-  return {false, "\"" + std::string(text) + "\" не является допустимым значением субтона"};
+  return {false, blok_text::tone_not_valid_text(text)};
 }
 
 void write(Blok& b, int n, Dir d, std::uint8_t type, std::uint8_t high, std::uint8_t low) {
@@ -136,7 +137,7 @@ ToneStoreResult store_tone(Blok& b, int n, Dir d, const ToneChoice& choice) {
       return {true, {}};
     }
   }
-  return {false, "Неизвестный вид субтона"};
+  return {false, blok_text::kUnknownToneKind};
 }
 
 }  // namespace tirel

@@ -6,6 +6,7 @@
 #include "blok/layout.h"
 #include "blok/settings.h"
 #include "blok/subtone.h"
+#include "blok/texts.h"
 
 namespace tirel {
 
@@ -14,6 +15,7 @@ using layout::ChannelFlag;
 std::string channel_number_text(int n) { return (n < 10 ? " " : "") + std::to_string(n); }
 
 void refresh_view(WindowView& view, const Blok& b, std::string_view sep) {
+  using blok_text::kNarrowText, blok_text::kOffText, blok_text::kOnText, blok_text::kWideText;
   for (int n = 1; n <= kChannelCount; ++n) {
     ChannelRow& row = view.rows[static_cast<std::size_t>(n - 1)];
     const bool on = channel_flag(b, n, ChannelFlag::on);

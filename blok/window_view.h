@@ -10,11 +10,6 @@
 
 namespace tirel {
 
-inline constexpr const char* kOnText = "   Включен";
-inline constexpr const char* kOffText = "  Выключен";
-inline constexpr const char* kNarrowText = "  12,5 кГц";
-inline constexpr const char* kWideText = "   25 кГц";
-
 // Column 0 of the table: " 1" .. " 9", "10" .. "16".
 std::string channel_number_text(int n);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "files/io_error.h"
+#include "files/texts.h"
 
 namespace tirel {
 namespace fs = std::filesystem;
@@ -53,7 +54,7 @@ int open_temp(const fs::path& target, fs::path& temp) {
 std::string missing_place_cause(const fs::path& target) {
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::error_code ec;
-  return fs::is_directory(dir, ec) ? "В этой папке нельзя создать файл" : "Папка не найдена";
+  return fs::is_directory(dir, ec) ? files_text::kNoFileHere : files_text::kFolderNotFound;
 }
 
 void sync_folder(const fs::path& target) {
@@ -82,7 +83,7 @@ FileResult write_file_atomically(const fs::path& path, std::string_view bytes) {
   if (::stat(path.c_str(), &node) == 0) {
     if (S_ISDIR(node.st_mode)) return io_failure(EISDIR, path);
     if (S_ISCHR(node.st_mode) || S_ISFIFO(node.st_mode)) return write_through(path, bytes);
-    if (!S_ISREG(node.st_mode)) return io_failure("Указано блочное устройство или сокет, а не файл", path);
+    if (!S_ISREG(node.st_mode)) return io_failure(files_text::kNotAFile, path);
   }
   const fs::path target = resolve_target(path);
   struct stat old {};

@@ -6,6 +6,7 @@
 
 #include "files/io_error.h"
 #include "files/param_file.h"
+#include "files/texts.h"
 
 namespace tirel {
 
@@ -40,7 +41,7 @@ BackupResult save_backup(const std::filesystem::path& folder, const Blok& b, Bac
     if (!r.ok) return {r, {}};
     return {Result::done(), path};
   }
-  return {{false, "Слишком много резервных копий за одну секунду: " + folder.string()}, {}};
+  return {{false, files_text::too_many_backups_text(folder.string())}, {}};
 }
 
 }  // namespace tirel

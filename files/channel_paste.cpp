@@ -5,6 +5,7 @@
 #include "blok/layout.h"
 #include "files/chirp_csv.h"
 #include "files/csv_reader.h"
+#include "files/texts.h"
 
 namespace tirel {
 
@@ -71,7 +72,7 @@ CsvImport paste_rows(std::string_view text, const Blok& base, int first_channel)
   for (const PasteFormat& f : paste_formats())
     if (f.recognises(text)) return f.enter(text, base, first_channel);
   CsvImport none;
-  none.errors.push_back({1, 0, "это не строки таблицы каналов: нужны строки CSV, как их даёт «Экспорт в CSV…»"});
+  none.errors.push_back({1, 0, files_text::kNotChannelRows});
   return none;
 }
 

@@ -4,6 +4,7 @@
 #include "blok/frequency.h"
 #include "blok/layout.h"
 #include "files/chirp_csv.h"
+#include "files/texts.h"
 
 namespace tirel::chirp {
 
@@ -12,13 +13,13 @@ using layout::ChannelFlag;
 Applied apply_rows(const Blok& base, const List& list, const std::vector<std::size_t>& chosen, int first_channel) {
   Applied a;
   if (chosen.empty()) {
-    a.error = "не выбрано ни одной строки";
+    a.error = files_text::kChirpNoneChosen;
     return a;
   }
   if (first_channel < 1 || first_channel > kChannelCount ||
       static_cast<int>(chosen.size()) > channels_from(first_channel)) {
-    a.error = "строк выбрано " + std::to_string(chosen.size()) + ", а с канала " + std::to_string(first_channel) +
-              " помещается " + std::to_string(channels_from(first_channel < 1 ? 1 : first_channel));
+    a.error = files_text::chirp_too_many_chosen_text(chosen.size(), first_channel,
+                                                     channels_from(first_channel < 1 ? 1 : first_channel));
     return a;
   }
   const auto limits = band_limits(band_code(base));
@@ -26,14 +27,14 @@ Applied apply_rows(const Blok& base, const List& list, const std::vector<std::si
   int n = first_channel;
   for (const std::size_t i : chosen) {
     if (i >= list.rows.size() || !list.rows[i].importable() || !limits) {
-      a.error = "выбрана строка, которую нельзя внести";
+      a.error = files_text::kChirpBadChoice;
       return a;
     }
     const Row& r = list.rows[i];
     // Stored exactly, in the steps the entry dialog prefers; the row was checked, so none can refuse.
     if (!store_exact_frq(b, n, Dir::rx, r.rx_hz) || !store_exact_frq(b, n, Dir::tx, r.tx_hz) ||
         !store_tone(b, n, Dir::rx, r.rx_tone).ok || !store_tone(b, n, Dir::tx, r.tx_tone).ok) {
-      a.error = "строка " + std::to_string(r.line) + " не вносится";
+      a.error = files_text::chirp_row_refused_text(r.line);
       return a;
     }
     set_channel_flag(b, n, ChannelFlag::on, true);
@@ -69,8 +70,8 @@ std::string tone_text(const ToneChoice& t) {
 }
 
 std::string row_summary(const Row& r) {
-  return frequency_text(r.rx_hz) + " / " + (r.tx_off ? std::string("передача запрещена") : frequency_text(r.tx_hz)) +
-         ", " + tone_text(r.rx_tone) + " / " + tone_text(r.tx_tone) + ", " + (r.narrow ? "12,5 кГц" : "25 кГц");
+  return frequency_text(r.rx_hz) + " / " + (r.tx_off ? std::string(files_text::kChirpTxOff) : frequency_text(r.tx_hz)) +
+         ", " + tone_text(r.rx_tone) + " / " + tone_text(r.tx_tone) + ", " + (r.narrow ? files_text::kChirpNarrow : files_text::kChirpWide);
 }
 
 }  // namespace tirel::chirp

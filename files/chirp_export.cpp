@@ -5,6 +5,7 @@
 #include "blok/layout.h"
 #include "files/chirp_csv.h"
 #include "files/csv_cells.h"
+#include "files/texts.h"
 
 namespace tirel::chirp {
 
@@ -29,7 +30,7 @@ struct Side {
   bool inverted = false;
 };
 
-const char* direction_word(Dir d) { return d == Dir::rx ? "приёма" : "передачи"; }
+const char* direction_word(Dir d) { return d == Dir::rx ? files_text::kChirpRxWord : files_text::kChirpTxWord; }
 
 Side side(const Blok& b, int n, Dir d, std::vector<std::string>& notes) {
   // The CSV cell of our own table names exactly the values of the radio's tables.
@@ -37,8 +38,7 @@ Side side(const Blok& b, int n, Dir d, std::vector<std::string>& notes) {
   if (cell == "off") return {};
   if (cell.size() == 5 && cell[0] == 'D') return {Side::dtcs, cell.substr(1, 3), cell[4] == 'I'};
   if (cell.starts_with("raw:")) {
-    notes.push_back("канал " + std::to_string(n) + ": субтон " + direction_word(d) + " (тип " + cell.substr(4, 1) +
-                    ", значение " + cell.substr(6) + ") не из таблиц — в CHIRP его не записать, в файле канал без него");
+    notes.push_back(files_text::chirp_tone_dropped_text(n, direction_word(d), cell.substr(4, 1), cell.substr(6)));
     return {};
   }
   return {Side::tone, cell};

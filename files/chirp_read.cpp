@@ -10,6 +10,7 @@
 #include "files/csv.h"
 #include "files/csv_reader.h"
 #include "files/csv_text.h"
+#include "files/texts.h"
 
 namespace tirel::chirp {
 namespace {
@@ -27,7 +28,7 @@ bool blank(const csv::Row& row) {
   return std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); });
 }
 
-std::string in_quotes(std::string_view s) { return "«" + std::string(s) + "»"; }
+std::string in_quotes(std::string_view s) { return files_text::quoted(s); }
 
 class RowReader {
  public:
@@ -41,12 +42,11 @@ class RowReader {
     row_.location = cell("Location");
     row_.name = cell("Name");
     if (cells.cells.size() < header_size_) {
-      refuse("в строке " + std::to_string(cells.cells.size()) + " ячеек, а в заголовке " +
-             std::to_string(header_size_));
+      refuse(files_text::chirp_row_cells_text(cells.cells.size(), header_size_));
       return std::move(row_);
     }
     row_.location_number = whole_number(row_.location);
-    if (!row_.location_number) refuse("Location " + in_quotes(row_.location) + " — не целое число");
+    if (!row_.location_number) refuse(files_text::chirp_location_text(in_quotes(row_.location)));
     frequencies();
     tones();
     mode();
@@ -75,17 +75,16 @@ class RowReader {
   // A frequency the radio holds as it is: inside the band, whole 2.5 kHz or 6.25 kHz steps.
   void check_frequency(std::int64_t hz, const char* what) {
     if (!limits_) {
-      refuse(std::string(what) + " не проверить: в наборе неизвестный диапазон (код " + std::to_string(band_) + ")");
+      refuse(files_text::chirp_unknown_band_text(what, band_));
       return;
     }
     if (hz < limits_->lower || hz > limits_->upper) {
-      refuse(std::string(what) + " " + frequency_text(hz) + " МГц вне диапазона " + frequency_text(limits_->lower) +
-             " – " + frequency_text(limits_->upper) + " МГц");
+      refuse(files_text::chirp_out_of_range_text(what, frequency_text(hz), frequency_text(limits_->lower),
+                                                 frequency_text(limits_->upper)));
       return;
     }
     if (!on_step_grid(hz))
-      refuse(std::string(what) + " " + frequency_text(hz) +
-             " МГц не кратна ни 2,5 кГц, ни 6,25 кГц (радиостанция не настроится на неё точно)");
+      refuse(files_text::chirp_off_grid_text(what, frequency_text(hz)));
   }
 
   std::optional<std::int64_t> megahertz(std::string_view column, const char* what) {
@@ -93,27 +92,27 @@ class RowReader {
     const MhzText m = parse_mhz(text);
     if (m.what == MhzText::ok) return m.hz;
     if (m.what == MhzText::finer_than_hz)
-      refuse(std::string(what) + " " + in_quotes(text) + " МГц не кратна ни 2,5 кГц, ни 6,25 кГц");
+      refuse(files_text::chirp_too_fine_text(what, in_quotes(text)));
     else
-      refuse(std::string(what) + " " + in_quotes(text) + " — не число мегагерц");
+      refuse(files_text::chirp_not_mhz_text(what, in_quotes(text)));
     return std::nullopt;
   }
 
   void frequencies() {
-    const auto rx = megahertz("Frequency", "частота приёма");
-    if (rx) check_frequency(*rx, "частота приёма");
+    const auto rx = megahertz("Frequency", files_text::kChirpRxFrequency);
+    if (rx) check_frequency(*rx, files_text::kChirpRxFrequency);
     const std::string duplex = cell("Duplex");
     std::optional<std::int64_t> tx;
     if (duplex.empty() || duplex == "off") {
       tx = rx;
       row_.tx_off = duplex == "off";
     } else if (duplex == "+" || duplex == "-" || duplex == "split") {
-      const auto offset = megahertz("Offset", duplex == "split" ? "частота передачи (Offset)" : "разнос (Offset)");
+      const auto offset = megahertz("Offset", duplex == "split" ? files_text::kChirpSplitFrequency : files_text::kChirpOffset);
       if (offset && duplex == "split") tx = offset;
       if (offset && rx && duplex != "split") tx = duplex == "+" ? *rx + *offset : *rx - *offset;
-      if (tx) check_frequency(*tx, "частота передачи");
+      if (tx) check_frequency(*tx, files_text::kChirpTxFrequency);
     } else {
-      refuse("Duplex " + in_quotes(duplex) + " — у радиостанции есть только \"\", \"+\", \"-\", \"split\" и \"off\"");
+      refuse(files_text::chirp_duplex_text(in_quotes(duplex)));
     }
     row_.rx_hz = rx.value_or(0);
     row_.tx_hz = tx.value_or(0);
@@ -122,7 +121,7 @@ class RowReader {
   ToneChoice ctcss(std::string_view column) {
     const std::string text = cell(column);
     if (const auto t = ctcss_entry(text)) return ctcss_choice(*t);
-    refuse("тон CTCSS " + in_quotes(text) + " (" + std::string(column) + ") не из таблицы 50 тонов");
+    refuse(files_text::chirp_ctcss_text(in_quotes(text), column));
     return {};
   }
 
@@ -131,12 +130,12 @@ class RowReader {
     const std::string text = cell(column);
     const auto code = dcs_entry(text);
     if (!code) {
-      refuse("код DCS " + in_quotes(text) + " (" + std::string(column) + ") не из таблицы 83 кодов");
+      refuse(files_text::chirp_dcs_text(in_quotes(text), column));
       return {};
     }
     const std::string polarity = has("DtcsPolarity") ? cell("DtcsPolarity") : "NN";
     if (polarity.size() != 2 || std::any_of(polarity.begin(), polarity.end(), [](char c) { return c != 'N' && c != 'R'; })) {
-      refuse("DtcsPolarity " + in_quotes(polarity) + " — нужно две буквы N или R");
+      refuse(files_text::chirp_polarity_text(in_quotes(polarity)));
       return {};
     }
     return dcs_choice(*code, polarity[static_cast<std::size_t>(side)] == 'R');
@@ -162,7 +161,7 @@ class RowReader {
       const bool known = arrow != std::string::npos && (tx.empty() || tx == "Tone" || tx == "DTCS") &&
                          (rx.empty() || rx == "Tone" || rx == "DTCS") && !(tx.empty() && rx.empty());
       if (!known) {
-        refuse("CrossMode " + in_quotes(cross) + " — такого сочетания субтонов у радиостанции нет");
+        refuse(files_text::chirp_cross_text(in_quotes(cross)));
         return;
       }
       if (tx == "Tone") row_.tx_tone = ctcss("rToneFreq");
@@ -170,7 +169,7 @@ class RowReader {
       if (rx == "Tone") row_.rx_tone = ctcss("cToneFreq");
       if (rx == "DTCS") row_.rx_tone = dcs(rx_dcs, 1);
     } else {
-      refuse("режим субтонов Tone " + in_quotes(mode) + " — у радиостанции есть только \"\", \"Tone\", \"TSQL\", \"DTCS\" и \"Cross\"");
+      refuse(files_text::chirp_tone_mode_text(in_quotes(mode)));
     }
   }
 
@@ -180,7 +179,7 @@ class RowReader {
     if (mode == "NFM")
       row_.narrow = true;
     else if (mode != "FM")
-      refuse("Mode " + in_quotes(mode) + " — радиостанция работает только в FM (25 кГц) и NFM (12,5 кГц)");
+      refuse(files_text::chirp_mode_text(in_quotes(mode)));
   }
 
   void skip() {
@@ -188,9 +187,9 @@ class RowReader {
     if (skip == "S") {
       row_.scan_skip = true;
     } else if (skip == "P") {
-      row_.notes.push_back("метку приоритета Skip \"P\" радиостанция не хранит: канал будет сканироваться");
+      row_.notes.push_back(files_text::kChirpPriorityNote);
     } else if (!skip.empty()) {
-      refuse("Skip " + in_quotes(skip) + " — нужно \"\", \"S\" или \"P\"");
+      refuse(files_text::chirp_skip_text(in_quotes(skip)));
     }
   }
 
@@ -215,13 +214,13 @@ bool looks_like_chirp(std::string_view text) {
 List read_list(std::string_view text, const Blok& base) {
   List list;
   if (text.size() > kMaxCsvFileSize) {
-    list.error = "файл больше 1 МБ — это не список каналов";
+    list.error = files_text::kChirpTooBig;
     return list;
   }
   // A list saved by a spreadsheet on a Russian system may be Windows-1251 with semicolons.
   const csv::ReadResult read = csv::read_csv(csv::decode(text).utf8);
   if (read.open_quote) {
-    list.error = "строка " + std::to_string(read.open_quote->first) + ": кавычка открыта и не закрыта до конца файла";
+    list.error = files_text::line_text(read.open_quote->first) + files_text::kWhereSeparator + files_text::kOpenQuote;
     return list;
   }
   std::optional<Columns> columns;
@@ -231,7 +230,7 @@ List read_list(std::string_view text, const Blok& base) {
     if (!columns) {
       columns = header_columns(row);
       if (!columns) {
-        list.error = "строка " + std::to_string(row.line) + ": в заголовке нет столбцов Location и Frequency";
+        list.error = files_text::chirp_no_columns_text(row.line);
         return list;
       }
       header_size = row.cells.size();
@@ -239,7 +238,7 @@ List read_list(std::string_view text, const Blok& base) {
     }
     list.rows.push_back(RowReader(*columns, header_size, base).read(row));
   }
-  if (!columns) list.error = "файл пуст: нет даже строки заголовка";
+  if (!columns) list.error = files_text::kNoHeader;
   return list;
 }
 

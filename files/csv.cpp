@@ -8,11 +8,12 @@
 #include "blok/bands.h"
 #include "blok/frequency.h"
 #include "blok/layout.h"
+#include "blok/texts.h"
 #include "files/atomic_write.h"
 #include "files/csv_cells.h"
 #include "files/csv_reader.h"
 #include "files/csv_text.h"
-#include "files/plural.h"
+#include "files/texts.h"
 
 namespace tirel {
 
@@ -25,9 +26,9 @@ enum Column { kChannel, kOff, kInhibit, kRxFreq, kRxTone, kTxFreq, kTxTone, kShi
 static_assert(kColumns == kCsvColumnCount);
 
 constexpr std::array<const char*, kColumns> kHeadings{
-    "№",           "Канал выключен", "Запрет передачи", "Частота ПРМ (МГц)", "Субтон ПРМ",
-    "Частота ПРД (МГц)", "Субтон ПРД", "Сдвиг частоты", "Ширина канала", "Сканирование",
-    "Запрет передачи на занятом канале"};
+    blok_text::kHeadNumber, blok_text::kHeadChannelOff, blok_text::kHeadTxInhibit, blok_text::kHeadRxFrq,
+    blok_text::kHeadRxTone, blok_text::kHeadTxFrq,      blok_text::kHeadTxTone,    blok_text::kHeadShift,
+    blok_text::kHeadWidth,  blok_text::kHeadScan,       blok_text::kHeadBusyLock};
 
 // After this many the list stops: the file is plainly not what was meant.
 constexpr std::size_t kMaxErrors = 100;
@@ -44,7 +45,7 @@ std::string shown(std::string_view cell) {
   for (std::size_t i = 0; i < cell.size(); ++i) {
     const auto c = static_cast<unsigned char>(cell[i]);
     const bool starts_char = c < 0x80 || (c & 0xC0) == 0xC0;
-    if (starts_char && ++chars > 24) return out + "…";
+    if (starts_char && ++chars > 24) return out + files_text::kCutMark;
     if (c < 0x20 || c == 0x7F || (c >= 0x80 && !utf8))
       out += '?';
     else
@@ -53,7 +54,7 @@ std::string shown(std::string_view cell) {
   return out;
 }
 
-std::string in_quotes(std::string_view cell) { return "«" + shown(cell) + "»"; }
+std::string in_quotes(std::string_view cell) { return files_text::quoted(shown(cell)); }
 
 bool digits_only(std::string_view s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -79,14 +80,14 @@ class Importer {
 
   void header(const csv::Row& row) {
     if (row.cells.size() != kColumns) {
-      error(row.line, 0, "в заголовке " + count_of(static_cast<long>(row.cells.size()), "столбец", "столбца", "столбцов") +
-                             ", нужно " + std::to_string(kColumns));
+      error(row.line, 0, files_text::csv_header_count_text(static_cast<long>(row.cells.size()), kColumns));
       return;
     }
     for (int c = 0; c < kColumns; ++c)
       if (row.cells[static_cast<std::size_t>(c)] != kHeadings[static_cast<std::size_t>(c)])
-        error(row.line, c + 1, std::string("заголовок столбца должен быть «") + kHeadings[static_cast<std::size_t>(c)] +
-                                   "», а не " + in_quotes(row.cells[static_cast<std::size_t>(c)]));
+        error(row.line, c + 1,
+              files_text::csv_heading_text(kHeadings[static_cast<std::size_t>(c)],
+                                           in_quotes(row.cells[static_cast<std::size_t>(c)])));
   }
 
   // `into`: the channel the row goes to whatever its number cell says (pasted rows); 0 takes
@@ -94,15 +95,12 @@ class Importer {
   void channel_row(const csv::Row& row, int into = 0) {
     line_ = row.line;
     if (row.cells.size() != kColumns) {
-      std::string message = "в строке " + count_of(static_cast<long>(row.cells.size()), "ячейка", "ячейки", "ячеек") +
-                            ", нужно " + std::to_string(kColumns);
+      std::string message = files_text::csv_row_count_text(static_cast<long>(row.cells.size()), kColumns);
       const auto split = row.cells.size() > kColumns && separator_ == ',' ? split_number(row.cells) : std::nullopt;
       if (split) {
         const std::string& whole = row.cells[*split];
         const std::string& fraction = row.cells[*split + 1];
-        message += ": десятичная запятая в числе «" + shown(whole) + "," + shown(fraction) +
-                   "» разделила его на два столбца, потому что столбцы в файле разделены запятыми. Пишите числа "
-                   "с точкой (" + shown(whole) + "." + shown(fraction) + ") или разделяйте столбцы точкой с запятой";
+        message += files_text::csv_split_number_text(shown(whole), shown(fraction));
       }
       error(line_, 0, message);
       return;
@@ -121,22 +119,21 @@ class Importer {
     for (int k = 1; k <= kChannelCount && into == 0; ++k)
       if (number == std::to_string(k)) n = k;
     if (n == 0) {
-      error(line_, kChannel + 1, "номер канала " + in_quotes(number) + " — нужно число от 1 до 16");
+      error(line_, kChannel + 1, files_text::csv_channel_number_text(in_quotes(number)));
       return;
     }
     if (const auto seen = rows_.find(n); seen != rows_.end()) {
-      error(line_, kChannel + 1, "канал " + std::to_string(n) + " уже был в строке " + std::to_string(seen->second));
+      error(line_, kChannel + 1, files_text::csv_channel_again_text(n, seen->second));
       return;
     }
     rows_[n] = line_;
-    constexpr const char* kYesNo = "yes или no (можно 1 или 0)";
-    constexpr const char* kOnOff = "on или off (можно 1 или 0)";
-    flag(n, kOff, ChannelFlag::on, csv::parse_yes_no, kYesNo, true);
-    flag(n, kInhibit, ChannelFlag::tx_enabled, csv::parse_yes_no, kYesNo, true);
-    flag(n, kShift, ChannelFlag::shift, csv::parse_on_off, kOnOff, false);
-    flag(n, kWidth, ChannelFlag::narrow, csv::parse_narrow, "12.5 или 25", false);
-    flag(n, kScan, ChannelFlag::scan_skip, csv::parse_on_off, kOnOff, true);
-    flag(n, kBusy, ChannelFlag::busy_lock, csv::parse_on_off, kOnOff, false);
+    using files_text::kCsvOnOff, files_text::kCsvYesNo;
+    flag(n, kOff, ChannelFlag::on, csv::parse_yes_no, kCsvYesNo, true);
+    flag(n, kInhibit, ChannelFlag::tx_enabled, csv::parse_yes_no, kCsvYesNo, true);
+    flag(n, kShift, ChannelFlag::shift, csv::parse_on_off, kCsvOnOff, false);
+    flag(n, kWidth, ChannelFlag::narrow, csv::parse_narrow, files_text::kCsvWidth, false);
+    flag(n, kScan, ChannelFlag::scan_skip, csv::parse_on_off, kCsvOnOff, true);
+    flag(n, kBusy, ChannelFlag::busy_lock, csv::parse_on_off, kCsvOnOff, false);
     frequency(n, kRxFreq, Dir::rx);
     frequency(n, kTxFreq, Dir::tx);
     tone(n, kRxTone, Dir::rx);
@@ -151,7 +148,7 @@ class Importer {
   bool has_errors() const { return !errors_.empty(); }
 
   CsvImport result() {
-    if (truncated_) errors_.push_back({line_, 0, "ошибок больше " + std::to_string(kMaxErrors) + ", остальные не показаны"});
+    if (truncated_) errors_.push_back({line_, 0, files_text::csv_too_many_errors_text(kMaxErrors)});
     CsvImport r;
     r.ok = errors_.empty();
     r.errors = std::move(errors_);
@@ -169,7 +166,7 @@ class Importer {
             bool inverse) {
     const auto v = parse(cell(c));
     if (!v) {
-      error(line_, c + 1, in_quotes(cell(c)) + " — нужно " + expected);
+      error(line_, c + 1, files_text::csv_cell_expected_text(in_quotes(cell(c)), expected));
       return;
     }
     set_channel_flag(work_, n, f, *v != inverse);
@@ -178,35 +175,33 @@ class Importer {
   void frequency(int n, int c, Dir d) {
     const auto hz = csv::parse_frequency_cell(cell(c));
     if (!hz) {
-      error(line_, c + 1, "частота " + in_quotes(cell(c)) + " — нужно число мегагерц с точкой, например 150.012500");
+      error(line_, c + 1, files_text::csv_not_frequency_text(in_quotes(cell(c))));
       return;
     }
     if (*hz == frequency_hz(base_, n, d)) return;  // the base's own value, whatever its steps
     const auto limits = band_limits(band_code(base_));
     if (!limits) {
-      error(line_, c + 1, "частоту нельзя проверить: в исходном наборе неизвестный диапазон (код " +
-                              std::to_string(band_code(base_)) + ")");
+      error(line_, c + 1, files_text::csv_unknown_band_text(band_code(base_)));
       return;
     }
     const FrqResult r = store_frq(work_, n, d, *hz, *limits);
     if (r.what == FrqStore::nothing_entered)
-      error(line_, c + 1, "частота не указана");
+      error(line_, c + 1, files_text::kCsvNoFrequency);
     else if (r.what == FrqStore::out_of_range)
-      error(line_, c + 1, "частота " + trimmed_frq_text(*hz) + " вне диапазона " + trimmed_frq_text(limits->lower) +
-                              " – " + trimmed_frq_text(limits->upper) + " МГц");
+      error(line_, c + 1,
+            files_text::csv_out_of_range_text(trimmed_frq_text(*hz), trimmed_frq_text(limits->lower),
+                                              trimmed_frq_text(limits->upper)));
   }
 
   void tone(int n, int c, Dir d) {
     const auto t = csv::parse_tone_cell(cell(c));
     if (!t) {
-      error(line_, c + 1, "субтон " + in_quotes(cell(c)) +
-                              " не из таблиц: нужно off, тон CTCSS от 67.0 до 254.1 или код DCS вида D023N / D023I");
+      error(line_, c + 1, files_text::csv_tone_not_listed_text(in_quotes(cell(c))));
       return;
     }
     if (t->canonical == csv::tone_cell(base_, n, d)) return;  // as the base holds it, bytes and all
     if (!t->choice) {
-      error(line_, c + 1, "субтон " + in_quotes(cell(c)) +
-                              " не из таблиц; такое значение можно только оставить, как в исходном наборе");
+      error(line_, c + 1, files_text::csv_tone_keep_only_text(in_quotes(cell(c))));
       return;
     }
     if (const ToneStoreResult r = store_tone(work_, n, d, *t->choice); !r.ok) error(line_, c + 1, r.error);
@@ -239,7 +234,7 @@ struct ReadRows {
 ReadRows read_rows(std::string_view bytes, const Blok& base) {
   if (bytes.size() > kMaxCsvFileSize) {
     ReadRows r{{}, Importer(base, ',', csv::Encoding::utf8)};
-    r.importer.error(1, 0, "файл больше 1 МБ — это не таблица каналов");
+    r.importer.error(1, 0, files_text::kCsvTooBig);
     return r;
   }
   const csv::Text text = csv::decode(bytes);
@@ -247,7 +242,7 @@ ReadRows read_rows(std::string_view bytes, const Blok& base) {
   const char separator = read.separator;
   ReadRows r{std::move(read), Importer(base, separator, text.encoding)};
   if (r.read.open_quote)
-    r.importer.error(r.read.open_quote->first, r.read.open_quote->second, "кавычка открыта и не закрыта до конца файла");
+    r.importer.error(r.read.open_quote->first, r.read.open_quote->second, files_text::kOpenQuote);
   return r;
 }
 
@@ -286,13 +281,13 @@ std::string export_csv(const Blok& b) {
 std::string export_csv_channel(const Blok& b, int n) { return header_line() + channel_line(b, n); }
 
 std::string csv_encoding_text(const CsvImport& r) {
-  return std::string("Файл CSV прочитан в кодировке ") + csv::encoding_name(r.encoding) + ".";
+  return files_text::csv_encoding_text(csv::encoding_name(r.encoding));
 }
 
 std::string csv_error_text(const CsvError& e) {
-  std::string where = "строка " + std::to_string(e.line);
-  if (e.column > 0) where += ", столбец " + std::to_string(e.column);
-  return where + ": " + e.message;
+  std::string where = files_text::line_text(e.line);
+  if (e.column > 0) where += files_text::kColumnWord + std::to_string(e.column);
+  return where + files_text::kWhereSeparator + e.message;
 }
 
 CsvImport import_csv(std::string_view bytes, const Blok& base) {
@@ -310,7 +305,7 @@ CsvImport import_csv(std::string_view bytes, const Blok& base) {
     }
     importer.channel_row(row);
   }
-  if (!header_seen) importer.error(1, 0, "файл пуст: нет даже строки заголовка");
+  if (!header_seen) importer.error(1, 0, files_text::kNoHeader);
   return importer.result();
 }
 
@@ -327,19 +322,19 @@ CsvImport import_csv_rows(std::string_view bytes, const Blok& base, int first_ch
       continue;
     }
     if (next > kChannelCount) {
-      importer.error(row.line, 0, "строк больше, чем каналов от " + std::to_string(first_channel) + " до 16");
+      importer.error(row.line, 0, files_text::csv_more_rows_text(first_channel));
       break;
     }
     importer.channel_row(row, next++);
   }
-  if (next == first_channel && !importer.has_errors()) importer.error(1, 0, "нет ни одной строки канала");
+  if (next == first_channel && !importer.has_errors()) importer.error(1, 0, files_text::kCsvNoRows);
   return importer.result();
 }
 
 FileResult load_csv_file(const std::filesystem::path& path, std::string& out) {
   std::string text;
   if (FileResult r = read_file_prefix(path, kMaxCsvFileSize + 1, text); !r.ok) return r;
-  if (text.size() > kMaxCsvFileSize) return {false, "Файл " + path.string() + " больше 1 МБ — это не таблица каналов"};
+  if (text.size() > kMaxCsvFileSize) return {false, files_text::csv_file_too_big_text(path.string())};
   out = std::move(text);
   return Result::done();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Russian texts for the causes of file errors, as the user sees them in messages.
+// The cause of a file error in words, as the user sees it in messages (the texts are in files/texts.h).
 #include <filesystem>
 #include <string>
 

@@ -5,6 +5,7 @@
 
 #include "files/atomic_write.h"
 #include "files/io_error.h"
+#include "files/texts.h"
 
 namespace tirel {
 
@@ -12,9 +13,7 @@ FileResult load_param_file(const std::filesystem::path& path, Blok& out) {
   std::string bytes;
   if (FileResult r = read_file_prefix(path, kBlokSize, bytes); !r.ok) return r;
   if (bytes.size() < static_cast<std::size_t>(kBlokSize))
-    return io_failure("Файл короче " + std::to_string(kBlokSize) + " байт (в нём " + std::to_string(bytes.size()) +
-                          " байт)",
-                      path);
+    return io_failure(files_text::file_too_short_text(kBlokSize, bytes.size()), path);
   std::copy(bytes.begin(), bytes.end(), out.begin());
   return Result::done();
 }

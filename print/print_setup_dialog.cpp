@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "print/texts.h"
 #include "prompt/prompter.h"
 
 namespace tirel::print {
@@ -22,21 +23,21 @@ PrintSetupDialog::PrintSetupDialog(QWidget* parent, const SetupRequest& request)
   setWindowTitle(request.title);
   setModal(true);
 
-  auto* where = new QGroupBox("Вывод", this);
-  printer_choice_ = new QRadioButton("Принтер:", where);
+  auto* where = new QGroupBox(print_text::kOutputGroup, this);
+  printer_choice_ = new QRadioButton(print_text::kPrinterChoice, where);
   printer_choice_->setObjectName("printerChoice");
   printer_list_ = new QComboBox(where);
   printer_list_->setObjectName("printerList");
   printer_list_->addItems(request.printers);
   printer_list_->setCurrentText(request.default_printer);
-  preview_choice_ = new QRadioButton("Просмотр на экране", where);
+  preview_choice_ = new QRadioButton(print_text::kPreviewChoice, where);
   preview_choice_->setObjectName("previewChoice");
-  file_choice_ = new QRadioButton("Файл PDF:", where);
+  file_choice_ = new QRadioButton(print_text::kFileChoice, where);
   file_choice_->setObjectName("fileChoice");
   file_name_ = new QLineEdit(where);
   file_name_->setObjectName("fileName");
   file_name_->setMinimumWidth(240);
-  browse_button_ = new QPushButton("Обзор...", where);
+  browse_button_ = new QPushButton(print_text::kBrowse, where);
   browse_button_->setObjectName("browseButton");
   auto* where_grid = new QGridLayout(where);
   where_grid->addWidget(printer_choice_, 0, 0);
@@ -46,10 +47,10 @@ PrintSetupDialog::PrintSetupDialog(QWidget* parent, const SetupRequest& request)
   where_grid->addWidget(file_name_, 2, 1);
   where_grid->addWidget(browse_button_, 2, 2);
 
-  auto* pages = new QGroupBox("Страницы", this);
-  all_pages_ = new QRadioButton("Все", pages);
+  auto* pages = new QGroupBox(print_text::kPagesGroup, this);
+  all_pages_ = new QRadioButton(print_text::kAllPages, pages);
   all_pages_->setObjectName("allPages");
-  page_range_ = new QRadioButton("С", pages);
+  page_range_ = new QRadioButton(print_text::kPagesFrom, pages);
   page_range_->setObjectName("pageRange");
   from_page_ = new QSpinBox(pages);
   from_page_->setObjectName("fromPage");
@@ -64,11 +65,11 @@ PrintSetupDialog::PrintSetupDialog(QWidget* parent, const SetupRequest& request)
   auto* pages_row = new QHBoxLayout;
   pages_row->addWidget(page_range_);
   pages_row->addWidget(from_page_);
-  pages_row->addWidget(new QLabel("по", pages));
+  pages_row->addWidget(new QLabel(print_text::kPagesTo, pages));
   pages_row->addWidget(to_page_);
   pages_row->addStretch();
   auto* copies_row = new QHBoxLayout;
-  copies_row->addWidget(new QLabel("Число копий:", pages));
+  copies_row->addWidget(new QLabel(print_text::kCopies, pages));
   copies_row->addWidget(copies_);
   copies_row->addStretch();
   auto* pages_box = new QVBoxLayout(pages);
@@ -77,8 +78,8 @@ PrintSetupDialog::PrintSetupDialog(QWidget* parent, const SetupRequest& request)
   pages_box->addLayout(copies_row);
 
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons_->button(QDialogButtonBox::Ok)->setText("ОК");
-  buttons_->button(QDialogButtonBox::Cancel)->setText("Отмена");
+  buttons_->button(QDialogButtonBox::Ok)->setText(print_text::kOk);
+  buttons_->button(QDialogButtonBox::Cancel)->setText(print_text::kCancel);
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -106,7 +107,7 @@ PrintSetupDialog::PrintSetupDialog(QWidget* parent, const SetupRequest& request)
 
 void PrintSetupDialog::browse() {
   const QString dir = file_name_->text().isEmpty() ? QDir::currentPath() : file_name_->text();
-  const QString path = prompter().save_file_name(this, dir, "Файлы PDF (*.pdf)", "pdf");
+  const QString path = prompter().save_file_name(this, dir, print_text::kPdfFilter, print_text::kPdfSuffix);
   if (!path.isEmpty()) {
     file_name_->setText(path);
     file_choice_->setChecked(true);

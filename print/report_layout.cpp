@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QMap>
 
+#include "print/texts.h"
+
 namespace tirel::print {
 namespace {
 
@@ -28,7 +30,7 @@ struct Loader {
 
   bool number(const QJsonObject& o, const char* key, double& out) {
     const QJsonValue v = o.value(key);
-    if (!v.isDouble()) return fail(QString("в макете нет числа \"%1\"").arg(key));
+    if (!v.isDouble()) return fail(QString(print_text::kLayoutNoNumber).arg(key));
     out = v.toDouble();
     return true;
   }
@@ -40,7 +42,7 @@ struct Loader {
       style.family = s.value("family").toString(style.family);
       style.size_pt = s.value("size").toDouble(style.size_pt);
       style.bold = s.value("bold").toBool(style.bold);
-      if (style.size_pt <= 0) return fail(QString("в макете неверный размер шрифта \"%1\"").arg(it.key()));
+      if (style.size_pt <= 0) return fail(QString(print_text::kLayoutBadFontSize).arg(it.key()));
       styles.insert(it.key(), style);
     }
     return true;
@@ -48,7 +50,7 @@ struct Loader {
 
   bool read_text_item(const QJsonObject& o, const Vars& vars, double y0, LayoutItem& item) {
     const QString style = o.value("style").toString();
-    if (!styles.contains(style)) return fail(QString("в макете нет стиля \"%1\"").arg(style));
+    if (!styles.contains(style)) return fail(QString(print_text::kLayoutNoStyle).arg(style));
     item.style = styles.value(style);
     double y = 0;
     if (!number(o, "x", item.x)) return false;
@@ -58,7 +60,7 @@ struct Loader {
     if (item.kind == ItemKind::field) {
       const QString param = substitute(o.value("param").toString(), vars);
       if (!param.startsWith(kParamPrefix) || param.size() == int(qstrlen(kParamPrefix)))
-        return fail(QString("поле макета \"%1\" не называет параметр").arg(param));
+        return fail(QString(print_text::kLayoutFieldUnnamed).arg(param));
       item.text = param.mid(int(qstrlen(kParamPrefix)));
     }
     return true;
@@ -66,10 +68,10 @@ struct Loader {
 
   bool read_line(const QJsonObject& o, double y0, LayoutItem& item) {
     const QJsonArray points = o.value("points").toArray();
-    if (points.size() < 2) return fail("линии макета нужны хотя бы две точки");
+    if (points.size() < 2) return fail(print_text::kLayoutLineTooShort);
     for (const QJsonValue& p : points) {
       const QJsonArray xy = p.toArray();
-      if (xy.size() != 2 || !xy[0].isDouble() || !xy[1].isDouble()) return fail("неверная точка линии макета");
+      if (xy.size() != 2 || !xy[0].isDouble() || !xy[1].isDouble()) return fail(print_text::kLayoutBadPoint);
       item.points.emplace_back(xy[0].toDouble(), y0 + xy[1].toDouble());
     }
     item.width = o.value("width").toDouble(item.width);
@@ -84,7 +86,7 @@ struct Loader {
     else if (type == "field") item.kind = ItemKind::field;
     else if (type == "date") item.kind = ItemKind::date;
     else if (type == "line") item.kind = ItemKind::line;
-    else return fail(QString("неизвестный элемент макета \"%1\"").arg(type));
+    else return fail(QString(print_text::kLayoutUnknownItem).arg(type));
     if (!(item.kind == ItemKind::line ? read_line(o, y0, item) : read_text_item(o, vars, y0, item))) return false;
     out.push_back(std::move(item));
     return true;
@@ -107,7 +109,7 @@ struct Loader {
         rows.push_back(vars);
       }
     }
-    if (rows.empty()) return fail("полоса макета без строк");
+    if (rows.empty()) return fail(print_text::kLayoutBandEmpty);
     const QJsonArray items = o.value("items").toArray();
     for (int r = 0; r < int(rows.size()); ++r) {
       for (const QJsonValue& v : items) {
@@ -123,7 +125,7 @@ struct Loader {
   bool read_page(const QJsonObject& o, LayoutPage& page) {
     page.name = o.value("name").toString();
     if (o.value("paper").toString() != "A4" || o.value("orientation").toString() != "portrait")
-      return fail(QString("страница \"%1\": поддерживается только лист A4, книжная ориентация").arg(page.name));
+      return fail(QString(print_text::kLayoutNotA4).arg(page.name));
     page.width_mm = 210;
     page.height_mm = 297;
     page.right_edge_mm = o.value("right_edge").toDouble(page.width_mm);
@@ -142,7 +144,7 @@ LayoutResult parse_layout(const QByteArray& json) {
   QJsonParseError parse_error;
   const QJsonDocument doc = QJsonDocument::fromJson(json, &parse_error);
   if (!doc.isObject()) {
-    result.error = "Макет отчёта повреждён: " + parse_error.errorString();
+    result.error = print_text::kLayoutBroken + parse_error.errorString();
     return result;
   }
   const QJsonObject root = doc.object();
@@ -153,10 +155,10 @@ LayoutResult parse_layout(const QByteArray& json) {
     if (!loader.read_page(v.toObject(), page)) break;
     result.layout.pages.push_back(std::move(page));
   }
-  if (loader.error.isEmpty() && result.layout.pages.empty()) loader.error = "в макете нет страниц";
+  if (loader.error.isEmpty() && result.layout.pages.empty()) loader.error = print_text::kLayoutNoPages;
   if (!loader.error.isEmpty()) {
     result.layout = {};
-    result.error = "Макет отчёта повреждён: " + loader.error;
+    result.error = print_text::kLayoutBroken + loader.error;
   }
   return result;
 }
@@ -165,7 +167,7 @@ LayoutResult load_layout(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     LayoutResult result;
-    result.error = QString("Не удаётся загрузить макет отчёта \"%1\": %2").arg(path, file.errorString());
+    result.error = QString(print_text::kLayoutNotLoaded).arg(path, file.errorString());
     return result;
   }
   return parse_layout(file.readAll());

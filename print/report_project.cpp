@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "print/texts.h"
+
 // Resources of a static library must be registered by hand, outside any namespace.
 static void register_print_resources() { Q_INIT_RESOURCE(print); }
 
@@ -23,12 +25,12 @@ Outcome ReportProject::open() {
 void ReportProject::set_parameter(const QString& name, const QString& text) { values_.insert(name, text); }
 
 Outcome ReportProject::execute(QWidget* parent) {
-  if (!layout_) return {"Проект отчёта не открыт."};
+  if (!layout_) return {print_text::kProjectNotOpen};
   return system_.run(*layout_, values_, parent);
 }
 
 Outcome ReportProject::export_pdf(const QString& path) const {
-  if (!layout_) return {"Проект отчёта не открыт."};
+  if (!layout_) return {print_text::kProjectNotOpen};
   return system_.write_pdf(*layout_, values_, path);
 }
 

@@ -68,12 +68,12 @@ Outcome save_pdf(const QString& path, const SystemSettings& settings, const std:
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    if (!paint(writer)) return {QString("Не удаётся записать файл PDF «%1».").arg(path)};
+    if (!paint(writer)) return {QString(print_text::kPdfNotWritten).arg(path)};
   }
   const QByteArray& pdf = bytes.data();
   const FileResult saved =
       write_file_atomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-  if (!saved.ok) return {"Не удаётся записать файл PDF — " + QString::fromStdString(saved.error)};
+  if (!saved.ok) return {print_text::kPdfNotSaved + QString::fromStdString(saved.error)};
   return {};
 }
 
@@ -91,7 +91,7 @@ void ReportSystem::prepare(QPrinter& printer) const {
 }
 
 Outcome ReportSystem::run(const ReportLayout& layout, const ReportValues& values, QWidget* parent) {
-  if (layout.pages.empty()) return {"Отчёт не содержит страниц."};
+  if (layout.pages.empty()) return {print_text::kNoPages};
   SetupRequest request;
   request.title = settings_.setup_title;
   request.page_count = int(layout.pages.size());
@@ -108,7 +108,7 @@ Outcome ReportSystem::run(const ReportLayout& layout, const ReportValues& values
   switch (choice->destination) {
     case Destination::printer: {
       const QPrinterInfo info = QPrinterInfo::printerInfo(choice->printer_name);
-      if (info.isNull()) return {QString("Принтер \"%1\" не найден.").arg(choice->printer_name)};
+      if (info.isNull()) return {QString(print_text::kPrinterMissing).arg(choice->printer_name)};
       QPrinter printer(info, QPrinter::HighResolution);
       return output(printer, layout, values, *choice, parent);
     }
@@ -153,7 +153,7 @@ Outcome ReportSystem::output(QPrinter& printer, const ReportLayout& layout, cons
                     .printing = true};
   const bool done = paint_pages(printer, run) && printer.printerState() != QPrinter::Error;
   if (done) return {};
-  return {QString("Не удаётся напечатать отчёт на принтере \"%1\".").arg(printer.printerName())};
+  return {QString(print_text::kPrintFailed).arg(printer.printerName())};
 }
 
 void ReportSystem::show_preview(QPrinter& printer, const ReportLayout& layout, const ReportValues& values,
@@ -184,7 +184,7 @@ void ReportSystem::show_preview(QPrinter& printer, const ReportLayout& layout, c
 }
 
 Outcome ReportSystem::write_pdf(const ReportLayout& layout, const ReportValues& values, const QString& path) const {
-  if (layout.pages.empty()) return {"Отчёт не содержит страниц."};
+  if (layout.pages.empty()) return {print_text::kNoPages};
   const PageRun run{layout, values, print_date_text(), 1, int(layout.pages.size()), 1, nullptr, settings_, true};
   return save_pdf(path, settings_, [&](QPdfWriter& w) { return paint_pages(w, run); });
 }

@@ -5,6 +5,7 @@
 
 #include "print/print_setup.h"
 #include "print/sheet_painter.h"
+#include "print/texts.h"
 
 class QPrinter;
 class QWidget;
@@ -12,14 +13,14 @@ class QWidget;
 namespace tirel::print {
 
 struct SystemSettings {
-  QString setup_title = "Печать";
-  QString status_title = "Подготовка";
-  QString preview_title = "Просмотр";
+  QString setup_title = print_text::kSetupTitle;
+  QString status_title = print_text::kStatusTitle;
+  QString preview_title = print_text::kPreviewTitle;
   Destination default_destination = Destination::printer;
-  QString generating_status = "Generating page %p";  // %p = page number
-  QString printing_status = "Printing page %p";
+  QString generating_status = print_text::kGeneratingStatus;
+  QString printing_status = print_text::kPrintingStatus;
   double preview_zoom = 1.0;  // 100 %
-  QString job_title = "ReportPrinter Report";
+  QString job_title = print_text::kJobTitle;
 };
 
 // An empty error means done (or cancelled by the user in the setup window).

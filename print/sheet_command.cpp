@@ -3,13 +3,14 @@
 #include <QMessageBox>
 
 #include "print/report_project.h"
+#include "print/texts.h"
 #include "prompt/prompter.h"
 
 namespace tirel::print {
 namespace {
 
 void show_engine_error(QWidget* parent, const QString& text) {
-  prompter().message(parent, QMessageBox::Critical, "Ошибка", text, QMessageBox::Ok);
+  prompter().message(parent, QMessageBox::Critical, print_text::kErrorCaption, text, QMessageBox::Ok);
 }
 
 }  // namespace

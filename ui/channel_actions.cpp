@@ -6,7 +6,7 @@
 #include "ui/box_focus.h"
 #include "ui/channel_edit.h"
 #include "ui/channel_table.h"
-#include "ui/edit_texts.h"
+#include "ui/texts.h"
 #include "ui/grid_click.h"
 #include "ui/main_window.h"
 

@@ -3,7 +3,7 @@
 #include "blok/frequency.h"
 #include "blok/subtone.h"
 #include "prompt/prompter.h"
-#include "ui/entry_texts.h"
+#include "ui/texts.h"
 #include "ui/vvod.h"
 #include "ui/vvod_tona.h"
 

@@ -9,10 +9,13 @@
 #include <QStyle>
 #include <QTableWidget>
 
+#include "blok/texts.h"
 #include "ui/grid_font.h"
 #include "ui/main_window.h"
 
 namespace {
+
+namespace blok_text = tirel::blok_text;
 
 // Content widths of columns 0..8; Qt counts the 1-pixel grid line inside the section, so each
 // section is one pixel wider and the table is filled exactly, without scroll bars.
@@ -29,17 +32,17 @@ struct Heading {
 };
 
 constexpr Heading kHeadings[] = {
-    {"Канал выключен", 28, 8, 14, 14, 13, 14, 60},
-    {"Запрет передачи", 52, 24, 38, 30, 38, 30, 44},
-    {"№", 62, 47, -1, 0, 65, 63, 12},
-    {"Частота ПРМ (МГц)", 110, 40, 96, 46, 96, 47, 27},
-    {"Субтон ПРМ", 116, 56, 182, 63, 191, 63, 12},
-    {"Частота ПРД (МГц)", 252, 40, 238, 46, 238, 47, 27},
-    {"Субтон ПРД", 257, 56, 322, 63, 331, 63, 12},
-    {"Сдвиг частоты", 406, 24, 391, 31, 391, 32, 43},
-    {"Ширина канала", 469, 40, 454, 47, 454, 48, 27},
-    {"Сканирование", 514, 56, 500, 62, 500, 63, 12},
-    {"Запрет передачи на занятом канале", 405, 8, 597, 15, 606, 16, 59},
+    {blok_text::kHeadChannelOff, 28, 8, 14, 14, 13, 14, 60},
+    {blok_text::kHeadTxInhibit, 52, 24, 38, 30, 38, 30, 44},
+    {blok_text::kHeadNumber, 62, 47, -1, 0, 65, 63, 12},
+    {blok_text::kHeadRxFrq, 110, 40, 96, 46, 96, 47, 27},
+    {blok_text::kHeadRxTone, 116, 56, 182, 63, 191, 63, 12},
+    {blok_text::kHeadTxFrq, 252, 40, 238, 46, 238, 47, 27},
+    {blok_text::kHeadTxTone, 257, 56, 322, 63, 331, 63, 12},
+    {blok_text::kHeadShift, 406, 24, 391, 31, 391, 32, 43},
+    {blok_text::kHeadWidth, 469, 40, 454, 47, 454, 48, 27},
+    {blok_text::kHeadScan, 514, 56, 500, 62, 500, 63, 12},
+    {blok_text::kHeadBusyLock, 405, 8, 597, 15, 606, 16, 59},
 };
 
 void stroke(QWidget* parent, int left, int top, int width, int height) {

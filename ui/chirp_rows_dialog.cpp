@@ -10,15 +10,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "ui/chirp_texts.h"
 #include "ui/dialog_place.h"
+#include "ui/qs.h"
+#include "ui/texts.h"
 
 using namespace tirel;
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-QString qs(const char* s) { return QString::fromUtf8(s); }
 
 enum Column { kTick, kLocation, kName, kRx, kTx, kRxTone, kTxTone, kWidth, kRemark, kColumns };
 
@@ -137,10 +135,10 @@ void ChirpRowsDialog::show_count(const QString& refusal) {
     return;
   }
   const int first = first_channel(), last = first + ticked - 1;
-  QString t = qs(text::kChirpTicked).arg(ticked).arg(first == last ? QString::number(first)
-                                                                      : QStringLiteral("%1–%2").arg(first).arg(last));
-  if (last < kChannelCount)
-    t += qs(text::kChirpRestOff).arg(last + 1 == kChannelCount ? QStringLiteral("16")
-                                                               : QStringLiteral("%1–16").arg(last + 1));
+  const auto range = [](int from, int to) {
+    return from == to ? QString::number(from) : qs(text::kChannelRange).arg(from).arg(to);
+  };
+  QString t = qs(text::kChirpTicked).arg(ticked).arg(range(first, last));
+  if (last < kChannelCount) t += qs(text::kChirpRestOff).arg(range(last + 1, kChannelCount));
   count_->setText(t);
 }

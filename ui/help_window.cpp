@@ -15,7 +15,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QString::fromUtf8("Справка — ПО Тирель-12"));
+  setWindowTitle(QString::fromUtf8(tirel::text::kHelpWindowTitle));
   resize(640, 560);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);

@@ -25,6 +25,7 @@
 #include "ui/dialog_place.h"
 #include "ui/help_window.h"
 #include "ui/o_progr.h"
+#include "ui/qs.h"
 #include "ui/radio_link.h"
 #include "ui/recent_files_menu.h"
 #include "ui/texts.h"
@@ -33,12 +34,12 @@
 #include "ui/vvod_tona.h"
 #include "ui/window_hints.h"
 
+using tirel::qs;
+
 namespace {
 
 constexpr int kClientWidth = 636;
 constexpr int kClientHeight = 479;
-
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The programmer panel is 120 pixels wide, or as wide as its longest text needs, so that
 // "USB-Программатор не подключен" is read whole.
@@ -144,21 +145,22 @@ void TForm1::build_frame() {
 void TForm1::build_menu_and_tools() {
   using tirel::ToolIcon;
   using tirel::tool_icon;
+  namespace text = tirel::text;
   QMenuBar* bar = menuBar();
 
-  QMenu* file = bar->addMenu(qs("Файл"));
-  QAction* n2 = file->addAction(tool_icon(ToolIcon::new_file), qs("Новый"), this, &TForm1::N2Click);
-  QAction* n3 = file->addAction(tool_icon(ToolIcon::open), qs("Открыть"), this, &TForm1::N3Click);
+  QMenu* file = bar->addMenu(qs(text::kMenuFile));
+  QAction* n2 = file->addAction(tool_icon(ToolIcon::new_file), qs(text::kMenuNew), this, &TForm1::N2Click);
+  QAction* n3 = file->addAction(tool_icon(ToolIcon::open), qs(text::kMenuOpen), this, &TForm1::N3Click);
   file->addSeparator();
-  QAction* n5 = file->addAction(tool_icon(ToolIcon::save), qs("Сохранить"), this, [this] { N5Click(); });
-  QAction* n6 = file->addAction(qs("Сохранить как ..."), this, [this] { N6Click(); });
+  QAction* n5 = file->addAction(tool_icon(ToolIcon::save), qs(text::kMenuSave), this, [this] { N5Click(); });
+  QAction* n6 = file->addAction(qs(text::kMenuSaveAs), this, [this] { N6Click(); });
   file->addSeparator();
-  file->addAction(qs("Экспорт в CSV…"), this, &TForm1::CsvExportClick)->setObjectName(QStringLiteral("NCsvExport"));
-  file->addAction(qs("Импорт из CSV…"), this, &TForm1::CsvImportClick)->setObjectName(QStringLiteral("NCsvImport"));
+  file->addAction(qs(text::kMenuCsvExport), this, &TForm1::CsvExportClick)->setObjectName(QStringLiteral("NCsvExport"));
+  file->addAction(qs(text::kMenuCsvImport), this, &TForm1::CsvImportClick)->setObjectName(QStringLiteral("NCsvImport"));
   file->addSeparator();
-  QAction* n8 = file->addAction(tool_icon(ToolIcon::print), qs("Печать"), this, &TForm1::N8Click);
+  QAction* n8 = file->addAction(tool_icon(ToolIcon::print), qs(text::kMenuPrint), this, &TForm1::N8Click);
   QAction* before_exit = file->addSeparator();
-  QAction* n10 = file->addAction(tool_icon(ToolIcon::exit), qs("Выход"), this, &TForm1::N10Click);
+  QAction* n10 = file->addAction(tool_icon(ToolIcon::exit), qs(text::kMenuExit), this, &TForm1::N10Click);
   const std::pair<QAction*, QKeySequence> keys[] = {
       {n2, Qt::CTRL | Qt::Key_N}, {n3, Qt::CTRL | Qt::Key_O},  {n5, Qt::CTRL | Qt::Key_S},
       {n6, Qt::CTRL | Qt::SHIFT | Qt::Key_S}, {n8, Qt::CTRL | Qt::Key_P}, {n10, Qt::CTRL | Qt::Key_Q}};
@@ -168,25 +170,25 @@ void TForm1::build_menu_and_tools() {
 
   bar->addMenu(build_edit_menu());
 
-  QMenu* ops = bar->addMenu(qs("Операции"));
-  QAction* n12 = ops->addAction(tool_icon(ToolIcon::read_radio), qs("Чтение"), this, &TForm1::N12Click);
-  QAction* n13 = ops->addAction(tool_icon(ToolIcon::write_radio), qs("Запись"), this, &TForm1::N13Click);
+  QMenu* ops = bar->addMenu(qs(text::kMenuOperations));
+  QAction* n12 = ops->addAction(tool_icon(ToolIcon::read_radio), qs(text::kMenuRead), this, &TForm1::N12Click);
+  QAction* n13 = ops->addAction(tool_icon(ToolIcon::write_radio), qs(text::kMenuWrite), this, &TForm1::N13Click);
   ops->addSeparator();
-  ops->addAction(qs("Сверка с радиостанцией"), this, &TForm1::VerifyClick)->setObjectName(QStringLiteral("NVerify"));
+  ops->addAction(qs(text::kMenuVerify), this, &TForm1::VerifyClick)->setObjectName(QStringLiteral("NVerify"));
 
-  QMenu* options = bar->addMenu(qs("Опции"));
-  options->addAction(qs("Параметры каналов"), this, &TForm1::N15Click);
-  options->addAction(qs("Основные настройки"), this, &TForm1::N16Click);
+  QMenu* options = bar->addMenu(qs(text::kMenuOptions));
+  options->addAction(qs(text::kMenuChannels), this, &TForm1::N15Click);
+  options->addAction(qs(text::kMenuSettings), this, &TForm1::N16Click);
 
   // "Программатор" is a top-level item without a submenu: a click runs it at once.
-  QAction* n18 = bar->addAction(qs("Программатор"));
+  QAction* n18 = bar->addAction(qs(text::kMenuProgrammer));
   connect(n18, &QAction::triggered, this, &TForm1::N18Click);
 
-  QMenu* help = bar->addMenu(qs("Помощь"));
-  QAction* n20 = help->addAction(qs("Справка"), this, &TForm1::N20Click);
+  QMenu* help = bar->addMenu(qs(text::kMenuHelp));
+  QAction* n20 = help->addAction(qs(text::kMenuHelpContents), this, &TForm1::N20Click);
   n20->setShortcut(QKeySequence(Qt::Key_F1));
   n20->setShortcutContext(Qt::WindowShortcut);
-  help->addAction(qs("О программе"), this, &TForm1::N21Click);
+  help->addAction(qs(text::kMenuAbout), this, &TForm1::N21Click);
 
   const std::pair<QAction*, const char*> names[] = {{n2, "N2"},   {n3, "N3"},   {n5, "N5"},   {n6, "N6"},
                                                     {n8, "N8"},   {n10, "N10"}, {n12, "N12"}, {n13, "N13"},
@@ -212,16 +214,16 @@ void TForm1::build_menu_and_tools() {
     tools->addWidget(gap);
   };
   add_gap(4);
-  add_tool(n2, "Новый файл");
-  add_tool(n3, "Открыть файл");
-  add_tool(n5, "Сохранить файл");
+  add_tool(n2, text::kToolNewFile);
+  add_tool(n3, text::kToolOpenFile);
+  add_tool(n5, text::kToolSaveFile);
   add_gap(4);
   tools->addSeparator();
-  add_tool(n8, "Печать параметров");
+  add_tool(n8, text::kToolPrint);
   add_gap(4);
   tools->addSeparator();
-  add_tool(n12, "Чтение параметров");
-  add_tool(n13, "Запись параметров");
+  add_tool(n12, text::kToolRead);
+  add_tool(n13, text::kToolWrite);
 }
 
 QString TForm1::programmer_status() const { return status_panel0_->text(); }

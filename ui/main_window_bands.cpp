@@ -8,7 +8,6 @@
 #include "blok/default_blok.h"
 #include "prompt/prompter.h"
 #include "ui/main_window.h"
-#include "ui/edit_texts.h"
 #include "ui/texts.h"
 
 QWidget* TForm1::build_band_bar() {

@@ -12,12 +12,13 @@
 #include "files/channel_paste.h"
 #include "files/csv.h"
 #include "prompt/prompter.h"
-#include "ui/edit_texts.h"
 #include "ui/main_window.h"
+#include "ui/qs.h"
+#include "ui/texts.h"
+
+using tirel::qs;
 
 namespace {
-
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A message box stays on the screen: past this many lines the rest are counted, not listed.
 constexpr std::size_t kMaxListedErrors = 25;
@@ -26,7 +27,7 @@ QString error_list(const std::vector<tirel::CsvError>& errors) {
   QStringList lines;
   for (std::size_t i = 0; i < errors.size(); ++i) {
     if (i + 1 == kMaxListedErrors && errors.size() > kMaxListedErrors) {
-      lines << qs(tirel::text::kCsvMoreErrorsOnPaste).arg(errors.size() - i);
+      lines << qs(tirel::text::kCsvMoreErrors).arg(errors.size() - i);
       break;
     }
     lines << QString::fromStdString(tirel::csv_error_text(errors[i]));

@@ -11,17 +11,15 @@
 #include "link/texts.h"
 #include "link/verify.h"
 #include "prompt/prompter.h"
-#include "ui/chirp_texts.h"
-#include "ui/edit_texts.h"
-#include "ui/extra_texts.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
+#include "ui/qs.h"
 #include "ui/radio_link.h"
+#include "ui/texts.h"
+
+using tirel::qs;
 
 namespace {
-
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
-QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // A message box stays on the screen: past this many lines the rest are counted, not listed.
 constexpr std::size_t kMaxListedLines = 25;

@@ -9,11 +9,12 @@
 #include "prompt/prompter.h"
 #include "ui/file_path.h"
 #include "ui/main_window.h"
+#include "ui/qs.h"
 #include "ui/texts.h"
 
-namespace {
+using tirel::qs;
 
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+namespace {
 
 void report_file_error(QWidget* parent, const char* what, const QString& path, const std::string& cause) {
   tirel::prompter().message(parent, QMessageBox::Warning, qs(tirel::text::kFileErrorCaption),

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "prompt/prompter.h"
-#include "ui/edit_texts.h"
+#include "ui/texts.h"
 #include "ui/main_window.h"
 #include "ui/recent_files_menu.h"
 

@@ -11,7 +11,7 @@
 TForm11::TForm11(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Form11"));
-  setWindowTitle(QString::fromUtf8("О программе"));
+  setWindowTitle(QString::fromUtf8(tirel::text::kAboutCaption));
   setFixedSize(328, 169);
   setFont(tirel::dialog_font());
   setModal(true);
@@ -38,7 +38,7 @@ TForm11::TForm11(QWidget* parent)
   line->setGeometry(8, 108, 312, 2);
 
   // Escape closes the box through QDialog's own reject, whichever control has the focus.
-  Button1 = new QPushButton(QString::fromUtf8("Закрыть"), this);
+  Button1 = new QPushButton(QString::fromUtf8(tirel::text::kAboutClose), this);
   Button1->setGeometry((328 - 75) / 2, 128, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

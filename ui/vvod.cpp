@@ -7,7 +7,7 @@
 #include "blok/frequency.h"
 #include "prompt/prompter.h"
 #include "ui/dialog_place.h"
-#include "ui/entry_texts.h"
+#include "ui/texts.h"
 
 using namespace tirel;
 

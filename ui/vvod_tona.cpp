@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ui/dialog_place.h"
-#include "ui/entry_texts.h"
+#include "ui/texts.h"
 
 using namespace tirel;
 

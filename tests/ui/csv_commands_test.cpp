@@ -8,6 +8,7 @@
 #include "blok/default_blok.h"
 #include "blok/frequency.h"
 #include "blok/layout.h"
+#include "blok/texts.h"
 #include "files/csv.h"
 #include "window_fixture.h"
 
@@ -54,7 +55,7 @@ TEST_F(CsvCommands, ExportedTableEditedAsTextComesBackIntoTheWindow) {
   EXPECT_TRUE(w.StringGrid101->item(2, 2)->text().contains(QStringLiteral("67")));
   EXPECT_TRUE(w.StringGrid101->item(2, 3)->text().isEmpty()) << "the channel may not transmit now";
   EXPECT_NE(blok_to_frq_str(w.blok(), 3, Dir::tx).find("452,5"), std::string::npos);
-  EXPECT_EQ(w.StringGrid101->item(2, 6)->text(), QString::fromUtf8(kNarrowText));
+  EXPECT_EQ(w.StringGrid101->item(2, 6)->text(), QString::fromUtf8(blok_text::kNarrowText));
   EXPECT_TRUE(w.tx_inhibit_box(3)->isChecked());
   EXPECT_FALSE(w.channel_off_box(3)->isChecked());
   EXPECT_TRUE(w.modified());
