@@ -11,11 +11,6 @@ namespace tirel {
 
 using ReportParams = std::vector<std::pair<std::string, std::string>>;
 
-// The command-line tool names these without their table's namespace.
-using blok_text::kModelName;
-using blok_text::kProgramLine;
-using blok_text::kVersionLine;
-
 // In the order the print command sets them: model, frq, po, ten per channel, then the settings.
 ReportParams report_params(const WindowView& view);
 

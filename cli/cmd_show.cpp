@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "blok/report_params.h"
 #include "blok/settings.h"
+#include "blok/texts.h"
 #include "blok/window_view.h"
 #include "cli/commands.h"
 #include "cli/texts.h"
@@ -76,7 +76,7 @@ int cmd_show(Invocation& inv) {
 
   const WindowView view = view_after_open(*b, *sep);
   inv.out << text::kShowFile << *file << '\n'
-          << text::kShowModel << kModelName << '\n'
+          << text::kShowModel << blok_text::kModelName << '\n'
           << text::kShowBand << band_text(view) << '\n'
           << '\n'
           << text::kShowChannels << '\n';

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "blok/bands.h"
-#include "blok/report_params.h"
+#include "blok/texts.h"
 #include "cli/commands.h"
 #include "cli/outputs.h"
 #include "cli/texts.h"
@@ -72,7 +72,7 @@ int run(std::span<char*> argv) {
     return kExitOk;
   }
   if (name == "--version") {
-    std::cout << kProgramLine << '\n' << kVersionLine << '\n';
+    std::cout << blok_text::kProgramLine << '\n' << blok_text::kVersionLine << '\n';
     return kExitOk;
   }
   for (const Command& c : kCommands) {

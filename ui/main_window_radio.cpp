@@ -1,7 +1,7 @@
 // Radio commands and the programmer status: read, write, programmer choice, status tick.
 #include <QTimer>
 
-#include "ui/edit_texts.h"
+#include "ui/texts.h"
 #include "ui/main_window.h"
 #include "ui/radio_link.h"
 
