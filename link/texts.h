@@ -61,7 +61,8 @@ inline constexpr const char* kPortWarningCaption = "Предупреждение
 QString port_warning_text(int port_number, const QString& refused_device = {});
 // "Нет доступа к /dev/ttyUSB0: добавьте пользователя в группу dialout и войдите в систему заново."
 QString access_refused_text(const QString& device);
-// The command line's warning of a port that will not open; it asks nothing.
+// The command line's warning of a port that will not open; it asks nothing, and is written with
+// «» and ё like every message of the command line, where the window keeps its own wording above.
 std::string port_busy_text(const std::string& device);
 
 // The radio check.

@@ -80,11 +80,13 @@ void CliSoak::start_more() {
         // The error stream also carries the progress bar, redrawn in place; the message is its last line.
         err = err.trimmed().section(QLatin1Char('\n'), -1);
         const LinkMessage& want = expected_message(*run->fault, o.op);
-        const bool good_end = &want == &msg::kReadDone || &want == &msg::kWriteDone;
-        QString text = want.body_text();
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        const bool good_end = expected_result(*run->fault, o.op) == ExchangeResult::ok;
+        // The command line also says why an exchange failed.
+        const QString text = QString::fromStdString(want.one_line());
+        const QString reason = QString::fromUtf8(failure_reason(expected_result(*run->fault, o.op)));
         o.message = good_end ? out.trimmed() : err.trimmed();
-        o.right_message = status == QProcess::NormalExit && (code == 0) == good_end && o.message.contains(text);
+        o.right_message = status == QProcess::NormalExit && (code == 0) == good_end && o.message.contains(text) &&
+                          o.message.contains(reason);
         if (status != QProcess::NormalExit) o.problem = QStringLiteral("tirel12-cli crashed");
         // The radio held the default set of band 1; a good read brings exactly that back.
         Blok got{};

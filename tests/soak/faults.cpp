@@ -3,19 +3,19 @@
 namespace tirel::soak {
 
 const std::vector<Fault>& faults() {
-  using namespace msg;
+  using R = ExchangeResult;
   // A read does not look at the model, nor at how a write would end; only a write refuses a
   // radio of another model or band.
   static const std::vector<Fault> all = {
-      {"none", "", &kReadDone, &kWriteDone},
-      {"silent", "silent", &kReadFailed, &kWriteFailed},
-      {"one-byte", "one-byte", &kReadFailed, &kWriteFailed},
-      {"stop-after", "stop-after=%n", &kReadFailed, &kWriteFailed},
-      {"wrong-model", "wrong-model", &kReadDone, &kUnsupportedModel},
-      {"wrong-band", "wrong-band", &kReadDone, &kWrongBand},
-      {"lowercase-ok", "lowercase-ok", &kReadDone, &kWriteFailed},
-      {"byte-per-record", "byte-per-record", &kReadDone, &kWriteFailed},
-      {"vanish", "vanish=%n", &kReadFailed, &kWriteFailed},
+      {"none", "", R::ok, R::ok},
+      {"silent", "silent", R::no_answer, R::no_answer},
+      {"one-byte", "one-byte", R::no_answer, R::no_answer},
+      {"stop-after", "stop-after=%n", R::timed_out, R::timed_out},
+      {"wrong-model", "wrong-model", R::ok, R::unsupported_model},
+      {"wrong-band", "wrong-band", R::ok, R::wrong_band},
+      {"lowercase-ok", "lowercase-ok", R::ok, R::not_confirmed},
+      {"byte-per-record", "byte-per-record", R::ok, R::not_confirmed},
+      {"vanish", "vanish=%n", R::cable_lost, R::cable_lost},
   };
   return all;
 }
