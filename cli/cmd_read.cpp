@@ -33,7 +33,7 @@ int cmd_read(Invocation& inv) {
   apply_read(rb, b);
   const FileResult saved = save_param_file(p.options.at("--output"), b);
   if (!saved.ok) return fail(inv, saved.error, kExitFailed);
-  inv.out << msg::kReadDone.text << '\n';
+  inv.out << link_text::kReadDone.text << '\n';
   return kExitOk;
 }
 

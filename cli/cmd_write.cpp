@@ -31,7 +31,7 @@ int cmd_write(Invocation& inv) {
                            text::fill(text::kWrongBandDetail,
                                       {band_name(band_code(b)), band_name(static_cast<std::uint8_t>(answer.at(0)))}));
   if (*r != ExchangeResult::ok) return exchange_failed(inv, Operation::write, *r, job->device);
-  inv.out << msg::kWriteDone.text << '\n';
+  inv.out << link_text::kWriteDone.text << '\n';
   return p.has("--verify") ? check_radio(inv, job->device, b, job->decimal_sep) : kExitOk;
 }
 

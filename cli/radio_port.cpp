@@ -25,7 +25,7 @@ StderrProgress::~StderrProgress() {
 }
 
 void StderrProgress::begin(Operation op, int total) {
-  label_ = progress_label(op);
+  label_ = link_text::progress_label(op);
   maximum_ = total > 0 ? total : 1;
   advance(0, QStringLiteral("0%"));
 }
@@ -91,7 +91,9 @@ std::optional<ExchangeResult> run_exchange(Invocation& inv, const QString& devic
   SerialPort port;
   port.set_device(device);
   if (!port.open()) {
-    fail(inv, port.refused() ? access_refused_text(device).toStdString() : port_busy_text(device.toStdString()),
+    fail(inv,
+         port.refused() ? link_text::access_refused_text(device).toStdString()
+                        : link_text::port_busy_text(device.toStdString()),
          kExitFailed);
     return std::nullopt;
   }
@@ -101,8 +103,8 @@ std::optional<ExchangeResult> run_exchange(Invocation& inv, const QString& devic
 }
 
 int exchange_failed(Invocation& inv, Operation op, ExchangeResult r, const QString& device, const std::string& detail) {
-  std::string line = end_message(op, r).one_line() + detail;
-  if (const std::string reason = failure_reason(r); !reason.empty()) line += ' ' + reason;
+  std::string line = link_text::end_message(op, r).one_line() + detail;
+  if (const std::string reason = link_text::failure_reason(r); !reason.empty()) line += ' ' + reason;
   return fail(inv, line + text::fill(text::kOnPort, {device.toStdString()}), kExitFailed);
 }
 

@@ -29,8 +29,8 @@ void report(const char* operation, const std::string& key, FT_STATUS status) {
   auto [it, fresh] = g_reported.try_emplace(key, status);
   if (!fresh && it->second == status) return;
   it->second = status;
-  prompter().message(nullptr, QMessageBox::Critical, QString::fromUtf8(kUsbErrorCaption),
-                     QString::fromStdString(usb_error_text(operation, status)), QMessageBox::Ok);
+  prompter().message(nullptr, QMessageBox::Critical, QString::fromUtf8(link_text::kUsbErrorCaption),
+                     QString::fromStdString(link_text::usb_error_text(operation, status)), QMessageBox::Ok);
 }
 
 }  // namespace

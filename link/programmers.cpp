@@ -16,33 +16,33 @@ QRadioButton* item(QWidget* frame, QButtonGroup& group, int id, const char* text
 
 TForm2::TForm2(QWidget* main_window) : QDialog(main_window) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(QString::fromUtf8(tirel::kProgrammerCaption));
+  setWindowTitle(QString::fromUtf8(tirel::link_text::kProgrammerCaption));
   setFixedSize(309, 191);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setModal(true);
 
-  RadioGroup1 = new QGroupBox(QString::fromUtf8(tirel::kProgrammerTypeFrame), this);
+  RadioGroup1 = new QGroupBox(QString::fromUtf8(tirel::link_text::kProgrammerTypeFrame), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1->setGeometry(8, 8, 293, 57);
   RadioGroup1->setFocusPolicy(Qt::StrongFocus);
   // Two columns: each item keeps to its half of the frame.
-  type_items[0] = item(RadioGroup1, type_group_, 0, tirel::kUsbProgrammerItem, 8, 24, 136);
-  type_items[1] = item(RadioGroup1, type_group_, 1, tirel::kComProgrammerItem, 154, 24, 136);
+  type_items[0] = item(RadioGroup1, type_group_, 0, tirel::link_text::kUsbProgrammerItem, 8, 24, 136);
+  type_items[1] = item(RadioGroup1, type_group_, 1, tirel::link_text::kComProgrammerItem, 154, 24, 136);
 
-  RadioGroup2 = new QGroupBox(QString::fromUtf8(tirel::kComPortFrame), this);
+  RadioGroup2 = new QGroupBox(QString::fromUtf8(tirel::link_text::kComPortFrame), this);
   RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
   RadioGroup2->setGeometry(8, 72, 293, 82);
   // Two columns filled top to bottom: COM 1 and COM 2 on the left, COM 3 and COM 4 on the right.
-  port_items[0] = item(RadioGroup2, port_group_, 0, tirel::kComPortItems[0], 8, 22, 136);
-  port_items[1] = item(RadioGroup2, port_group_, 1, tirel::kComPortItems[1], 8, 50, 136);
-  port_items[2] = item(RadioGroup2, port_group_, 2, tirel::kComPortItems[2], 154, 22, 136);
-  port_items[3] = item(RadioGroup2, port_group_, 3, tirel::kComPortItems[3], 154, 50, 136);
+  port_items[0] = item(RadioGroup2, port_group_, 0, tirel::link_text::kComPortItems[0], 8, 22, 136);
+  port_items[1] = item(RadioGroup2, port_group_, 1, tirel::link_text::kComPortItems[1], 8, 50, 136);
+  port_items[2] = item(RadioGroup2, port_group_, 2, tirel::link_text::kComPortItems[2], 154, 22, 136);
+  port_items[3] = item(RadioGroup2, port_group_, 3, tirel::link_text::kComPortItems[3], 154, 50, 136);
 
-  Button1 = new QPushButton(QString::fromUtf8(tirel::kProgrammerYes), this);
+  Button1 = new QPushButton(QString::fromUtf8(tirel::link_text::kProgrammerYes), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(16, 160, 75, 25);
   Button1->setAutoDefault(false);
-  Button2 = new QPushButton(QString::fromUtf8(tirel::kProgrammerNo), this);
+  Button2 = new QPushButton(QString::fromUtf8(tirel::link_text::kProgrammerNo), this);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setGeometry(217, 160, 75, 25);
   Button2->setAutoDefault(false);

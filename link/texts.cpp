@@ -8,18 +8,20 @@ std::string LinkMessage::one_line() const {
   return body_text().replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString();
 }
 
+namespace link_text {
+
 const LinkMessage& end_message(Operation op, ExchangeResult r) {
-  if (op == Operation::read) return r == ExchangeResult::ok ? msg::kReadDone : msg::kReadFailed;
+  if (op == Operation::read) return r == ExchangeResult::ok ? kReadDone : kReadFailed;
   switch (r) {
-    case ExchangeResult::ok: return msg::kWriteDone;
-    case ExchangeResult::unsupported_model: return msg::kUnsupportedModel;
-    case ExchangeResult::wrong_band: return msg::kWrongBand;
+    case ExchangeResult::ok: return kWriteDone;
+    case ExchangeResult::unsupported_model: return kUnsupportedModel;
+    case ExchangeResult::wrong_band: return kWrongBand;
     case ExchangeResult::no_answer:
     case ExchangeResult::timed_out:
     case ExchangeResult::cable_lost:
     case ExchangeResult::not_confirmed: break;
   }
-  return msg::kWriteFailed;
+  return kWriteFailed;
 }
 
 const char* failure_reason(ExchangeResult r) {
@@ -77,4 +79,5 @@ std::string usb_error_text(const char* operation, std::uint32_t status) {
   return std::string(operation) + " - Ошибка USB, код " + std::to_string(status) + "...";
 }
 
+}  // namespace link_text
 }  // namespace tirel

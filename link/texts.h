@@ -21,6 +21,8 @@ struct LinkMessage {
   std::string one_line() const;
 };
 
+namespace link_text {
+
 // The progress window's caption is the operation's name; its first line says what goes where.
 inline constexpr const char* kReadCaption = "Чтение";
 inline constexpr const char* kReadLabel = "Чтение данных из радиостанции :";
@@ -29,7 +31,6 @@ inline constexpr const char* kWriteLabel = "Запись данных в рад�
 inline const char* progress_caption(Operation op) { return op == Operation::read ? kReadCaption : kWriteCaption; }
 inline const char* progress_label(Operation op) { return op == Operation::read ? kReadLabel : kWriteLabel; }
 
-namespace msg {
 inline constexpr LinkMessage kReadDone{LinkMessage::Icon::information, kReadCaption, "Чтение данных успешно завершено."};
 inline constexpr LinkMessage kReadFailed{
     LinkMessage::Icon::warning, "Ошибка чтения данных",
@@ -47,7 +48,6 @@ inline constexpr LinkMessage kUsbCableMissing{
     LinkMessage::Icon::warning, "Предупреждение",
     "USB-Программатор не подключен.\rПодключите кабель программатора или выберите COM-программатор\r"
     "в меню \"Программатор\"."};
-}  // namespace msg
 
 // The message an exchange ends with, by operation and result.
 const LinkMessage& end_message(Operation op, ExchangeResult r);
@@ -97,4 +97,5 @@ inline constexpr const char* kUsbMissingText = "USB-Программатор н�
 inline constexpr const char* kUsbErrorCaption = "Error";
 std::string usb_error_text(const char* operation, std::uint32_t status);
 
+}  // namespace link_text
 }  // namespace tirel

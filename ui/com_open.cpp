@@ -13,8 +13,8 @@ bool com_open(SerialPort& port, const std::int32_t& port_index, const PortResolv
     port.set_device(resolve(static_cast<int>(tried)));
     if (port.open()) return true;
     const auto answer =
-        prompter().message(nullptr, QMessageBox::Warning, QString::fromUtf8(kPortWarningCaption),
-                           port_warning_text(static_cast<int>(tried), port.refused() ? port.device() : QString()),
+        prompter().message(nullptr, QMessageBox::Warning, QString::fromUtf8(link_text::kPortWarningCaption),
+                           link_text::port_warning_text(static_cast<int>(tried), port.refused() ? port.device() : QString()),
                            QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) choose_port();
     if (static_cast<std::int64_t>(port_index) + 1 == tried) return false;

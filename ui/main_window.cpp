@@ -46,8 +46,8 @@ constexpr int kClientHeight = 479;
 int programmer_panel_width(const QLabel& panel) {
   const QFontMetrics metrics(panel.font());
   int text = 0;
-  for (const QString& s : {qs(tirel::kUsbMissingText), qs(tirel::kUsbConnectedText),
-                           qs(tirel::kComProgrammerText) + QStringLiteral("256")})
+  for (const QString& s : {qs(tirel::link_text::kUsbMissingText), qs(tirel::link_text::kUsbConnectedText),
+                           qs(tirel::link_text::kComProgrammerText) + QStringLiteral("256")})
     text = std::max(text, metrics.horizontalAdvance(s));
   const int margins = 2 * panel.frameWidth() + 2 * panel.margin() + 6;
   return std::max(120, text + margins);

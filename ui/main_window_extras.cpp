@@ -53,7 +53,7 @@ void TForm1::VerifyClick() {
   QStringList lines;
   for (const std::string& line : report) lines << qs(line);
   tirel::prompter().message(this, matches ? QMessageBox::Information : QMessageBox::Warning,
-                            qs(tirel::kVerifyCaption), lines.join(QLatin1Char('\r')), QMessageBox::Ok);
+                            qs(tirel::link_text::kVerifyCaption), lines.join(QLatin1Char('\r')), QMessageBox::Ok);
 }
 
 void TForm1::CsvExportClick() {

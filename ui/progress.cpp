@@ -25,8 +25,8 @@ TForm10::TForm10(QWidget* main_window)
 }
 
 void TForm10::begin(tirel::Operation op, int total) {
-  setWindowTitle(QString::fromUtf8(tirel::progress_caption(op)));
-  Label1->setText(QString::fromUtf8(tirel::progress_label(op)));
+  setWindowTitle(QString::fromUtf8(tirel::link_text::progress_caption(op)));
+  Label1->setText(QString::fromUtf8(tirel::link_text::progress_label(op)));
   tirel::centre_frame_on_owner(this);
   setEnabled(true);
   show();

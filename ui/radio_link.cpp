@@ -38,7 +38,7 @@ bool RadioLink::open_port() {
   // The USB cable is a serial port of its own; it is found by its description, not by number.
   const auto device = find_usb_port ? find_usb_port() : std::nullopt;
   if (!device) {
-    show_message(msg::kUsbCableMissing);
+    show_message(link_text::kUsbCableMissing);
     return false;
   }
   port_.close();
@@ -55,7 +55,7 @@ bool RadioLink::framed(Operation op, bool tell_success, const std::function<Exch
   std::optional<ExchangeResult> r;                  // none when the exchange could not begin
   if (open_port()) r = exchange();
   const bool ok = r == ExchangeResult::ok;
-  const LinkMessage* told = r && (!ok || tell_success) ? &end_message(op, *r) : nullptr;
+  const LinkMessage* told = r && (!ok || tell_success) ? &link_text::end_message(op, *r) : nullptr;
   // A read tells its success as its last step before the window is free again; a write after.
   const bool told_when_free = ok && op == Operation::write;
   if (ok) {

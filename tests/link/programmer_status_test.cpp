@@ -20,8 +20,8 @@ struct FakeBus : FakeSysfs {
   ~FakeBus() { set_sysfs_root("/sys"); }
 };
 
-const QString kMissing = QString::fromUtf8(kUsbMissingText);
-const QString kConnected = QString::fromUtf8(kUsbConnectedText);
+const QString kMissing = QString::fromUtf8(link_text::kUsbMissingText);
+const QString kConnected = QString::fromUtf8(link_text::kUsbConnectedText);
 
 TEST(ProgrammerStatus, ComProgrammerNamesThePortWithoutLookingAtUsb) {
   FakeBus bus;
@@ -175,8 +175,8 @@ TEST(D2xx, ErrorTextsForEveryStatus) {
   const char* const suffixes[] = {" - Не правильный дескриптор...", " - Устройство не найдено....",
                                   " - Устройство не открыто...",    " - Ошибка основного IO...",
                                   " - Недостаточно ресурсов...",    " - Не правильный параметр ..."};
-  for (FT_STATUS s = 1; s <= 6; ++s) EXPECT_EQ(usb_error_text("Op", s), std::string("Op") + suffixes[s - 1]);
-  EXPECT_FALSE(usb_error_text("Op", 18).empty());
+  for (FT_STATUS s = 1; s <= 6; ++s) EXPECT_EQ(link_text::usb_error_text("Op", s), std::string("Op") + suffixes[s - 1]);
+  EXPECT_FALSE(link_text::usb_error_text("Op", 18).empty());
 }
 
 TEST(D2xx, RealSystemIsListedWithoutCrashingWhateverIsThere) {

@@ -60,7 +60,7 @@ TEST(ReadCommand, SuccessAppliesWhileTheWindowIsLockedThenTellsTheUser) {
   EXPECT_TRUE(locked_meanwhile);
   EXPECT_TRUE(w.main.isEnabled());
   ASSERT_EQ(prompts.messages.size(), 1u);
-  expect_message(prompts.messages[0], msg::kReadDone);
+  expect_message(prompts.messages[0], link_text::kReadDone);
   EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Чтение данных успешно завершено."));
 }
 
@@ -82,7 +82,7 @@ TEST(ReadCommand, PortThatWillNotOpenIsReportedAndNoEndsInTheReadFailure) {
             QStringLiteral("Не удается открыть порт COM1.\rВозможно, порт занят другим приложением или отключен "
                            "аппаратно.\rВыбрать другой COM-порт?"));
   EXPECT_EQ(prompts.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-  expect_message(prompts.messages[1], msg::kReadFailed);
+  expect_message(prompts.messages[1], link_text::kReadFailed);
   EXPECT_EQ(prompts.messages[1].text,
             QStringLiteral("Данные не считаны. Проверьте включена ли радиостанция и\rподключение кабеля "
                            "программатора."));
@@ -121,7 +121,7 @@ TEST(ReadCommand, YesLeadsToTheDialogAndTheNewPortIsTriedAtOnce) {
   ASSERT_EQ(prompts.messages.size(), 3u);
   EXPECT_TRUE(prompts.messages[0].text.startsWith(QStringLiteral("Не удается открыть порт COM1.")));
   EXPECT_TRUE(prompts.messages[1].text.startsWith(QStringLiteral("Не удается открыть порт COM2.")));
-  expect_message(prompts.messages[2], msg::kReadDone);
+  expect_message(prompts.messages[2], link_text::kReadDone);
 }
 
 TEST(ComOpen, SamePortChosenAgainOrDialogLeftEndsWithThePortClosed) {
@@ -145,9 +145,9 @@ TEST(WriteCommand, RefusalsAndFailuresHaveTheirOwnMessagesAndUnlockTheWindow) {
     LinkMessage expected;
   };
   const Case cases[] = {
-      {{"--model", "3"}, msg::kUnsupportedModel},
-      {{"--band", "2"}, msg::kWrongBand},
-      {{"--fault", "silent"}, msg::kWriteFailed},
+      {{"--model", "3"}, link_text::kUnsupportedModel},
+      {{"--band", "2"}, link_text::kWrongBand},
+      {{"--fault", "silent"}, link_text::kWriteFailed},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -163,10 +163,10 @@ TEST(WriteCommand, RefusalsAndFailuresHaveTheirOwnMessagesAndUnlockTheWindow) {
     EXPECT_FALSE(w.link.progress().isVisible());
     EXPECT_TRUE(sim.records().empty());
   }
-  EXPECT_EQ(msg::kUnsupportedModel.body_text(), QStringLiteral("Данная радиостанция не поддерживается\rПО Тирель-12."));
-  EXPECT_EQ(msg::kWrongBand.body_text(),
+  EXPECT_EQ(link_text::kUnsupportedModel.body_text(), QStringLiteral("Данная радиостанция не поддерживается\rПО Тирель-12."));
+  EXPECT_EQ(link_text::kWrongBand.body_text(),
             QStringLiteral("Данная радиостанция не соответствует\rвыбранному диапазону частот"));
-  EXPECT_EQ(msg::kWriteFailed.body_text(),
+  EXPECT_EQ(link_text::kWriteFailed.body_text(),
             QStringLiteral("Данные не записаны. Проверьте включена ли радиостанция и\rподключение кабеля "
                            "программатора."));
 }
@@ -178,7 +178,7 @@ TEST(WriteCommand, SuccessIsToldAfterTheWindowIsUnlocked) {
   w.ports({{1, sim.path()}});
   EXPECT_TRUE(w.link.write(new_blok(1)));
   ASSERT_EQ(prompts.messages.size(), 1u);
-  expect_message(prompts.messages[0], msg::kWriteDone);
+  expect_message(prompts.messages[0], link_text::kWriteDone);
   EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Запись данных успешно завершена."));
   EXPECT_EQ(sim.records().size(), 56u);
 }
@@ -193,7 +193,7 @@ TEST(UsbProgrammer, WithoutTheCableNothingIsExchangedAndNothingChanges) {
   EXPECT_FALSE(w.link.write(new_blok(1)));
   EXPECT_FALSE(applied);
   ASSERT_EQ(prompts.messages.size(), 2u);
-  for (const auto& m : prompts.messages) expect_message(m, msg::kUsbCableMissing);
+  for (const auto& m : prompts.messages) expect_message(m, link_text::kUsbCableMissing);
   EXPECT_EQ(w.stop_polling, 0) << "the status panel goes on looking for the cable";
   EXPECT_TRUE(w.main.isEnabled());
 }
@@ -219,8 +219,8 @@ TEST(UsbProgrammer, TheCablesOwnPortCarriesTheSameExchanges) {
   EXPECT_EQ(record(mine, 20)[6], radio[record_offset(20) + 6]);
   EXPECT_TRUE(w.link.write(mine));
   ASSERT_EQ(prompts.messages.size(), 2u);
-  expect_message(prompts.messages[0], msg::kReadDone);
-  expect_message(prompts.messages[1], msg::kWriteDone);
+  expect_message(prompts.messages[0], link_text::kReadDone);
+  expect_message(prompts.messages[1], link_text::kWriteDone);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(VerifyRead, RadioHoldingTheSetMatchesWhateverItKeepsInRecordsAWriteNeverSen
   for (int r : {67, 68}) record(radio, r)[6] ^= 0x5A;  // read, but never written
   const RadioCheck c = verify_read(read_of(radio), set, ",");
   EXPECT_TRUE(c.identical()) << (c.kept.lines.empty() ? hidden_note(c.kept) : c.kept.lines.front());
-  EXPECT_EQ(verify_report(c), std::vector<std::string>{kVerifyMatches});
+  EXPECT_EQ(verify_report(c), std::vector<std::string>{link_text::kVerifyMatches});
 }
 
 TEST(VerifyRead, TimerOffMatchesWhetherTheSetKeeps0Or0xFF) {
@@ -64,7 +64,7 @@ TEST(VerifyRead, EachChannelThatDiffersIsNamedWithBothValues) {
     EXPECT_NE(c.kept.lines[0].find(" → "), std::string::npos);
     const auto report = verify_report(c);
     ASSERT_EQ(report.size(), 2u);
-    EXPECT_EQ(report[0], kVerifyDiffers);
+    EXPECT_EQ(report[0], link_text::kVerifyDiffers);
     EXPECT_EQ(report[1], c.kept.lines[0]);
   }
 }

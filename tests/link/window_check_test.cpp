@@ -49,7 +49,7 @@ TEST(WindowCheck, AfterACleanWriteTheRadioMatchesAndTheCheckChangesNothing) {
   const Blok before = w.blok();
   w.VerifyClick();
   ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1].caption, QString::fromUtf8(kVerifyCaption));
+  EXPECT_EQ(prompts.messages[1].caption, QString::fromUtf8(link_text::kVerifyCaption));
   EXPECT_EQ(prompts.messages[1].text, QStringLiteral("Радиостанция соответствует набору параметров."));
   EXPECT_EQ(prompts.messages[1].icon, QMessageBox::Information);
   EXPECT_EQ(sim.log_of("cmd rEAD").size(), 1u);
@@ -65,10 +65,10 @@ TEST(WindowCheck, ARecordTheRadioTookWronglyIsNamedByItsChannelOrByRecordAndByte
     QStringList lines;
   } cases[] = {
       // Record 9 is the first of channel 5's two records.
-      {"9", {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Канал 5: частота ПРМ ")}},
+      {"9", {QString::fromUtf8(link_text::kVerifyDiffers), QStringLiteral("Канал 5: частота ПРМ ")}},
       // Record 75 is in the fixed table; its first data byte is 75 * 7 + 5 = 530, 0x12, and the radio keeps 0x13.
       {"75",
-       {QString::fromUtf8(kVerifyDiffers), QStringLiteral("Запись 75 (адрес 0250), байт данных 0: 0x12 → 0x13"),
+       {QString::fromUtf8(link_text::kVerifyDiffers), QStringLiteral("Запись 75 (адрес 0250), байт данных 0: 0x12 → 0x13"),
         QStringLiteral("Записи 69–88 — постоянная таблица радиостанции")}},
   };
   for (const Case& c : cases) {

@@ -83,7 +83,7 @@ void CliSoak::start_more() {
         const bool good_end = expected_result(*run->fault, o.op) == ExchangeResult::ok;
         // The command line also says why an exchange failed.
         const QString text = QString::fromStdString(want.one_line());
-        const QString reason = QString::fromUtf8(failure_reason(expected_result(*run->fault, o.op)));
+        const QString reason = QString::fromUtf8(link_text::failure_reason(expected_result(*run->fault, o.op)));
         o.message = good_end ? out.trimmed() : err.trimmed();
         o.right_message = status == QProcess::NormalExit && (code == 0) == good_end && o.message.contains(text) &&
                           o.message.contains(reason);

@@ -27,7 +27,7 @@ QStringList sim_arguments(const Fault& f, std::mt19937& rng);
 inline ExchangeResult expected_result(const Fault& f, Op op) { return op == Op::read ? f.read_ends : f.write_ends; }
 
 inline const LinkMessage& expected_message(const Fault& f, Op op) {
-  return end_message(op == Op::read ? Operation::read : Operation::write, expected_result(f, op));
+  return link_text::end_message(op == Op::read ? Operation::read : Operation::write, expected_result(f, op));
 }
 
 inline const char* op_name(Op op) { return op == Op::read ? "read" : "write"; }

@@ -114,7 +114,7 @@ TEST_F(TextsFit, ProgrammerPanelShowsTheMissingCableTextWhole) {
   w.programmer_mode = 0;
   w.status_blink = 1;
   w.Timer1Timer();
-  ASSERT_EQ(w.programmer_status(), QString::fromUtf8(kUsbMissingText));
+  ASSERT_EQ(w.programmer_status(), QString::fromUtf8(link_text::kUsbMissingText));
   QLabel* panel = nullptr;
   for (QLabel* l : w.StatusBar1->findChildren<QLabel*>())
     if (l->text() == w.programmer_status()) panel = l;
