@@ -47,6 +47,8 @@ TEST(ReadCommand, SuccessAppliesWhileTheWindowIsLockedThenTellsTheUser) {
   Window w;
   w.ports({{1, sim.path()}});
   w.main.show();
+  bool told_while_locked = false;
+  prompts.while_shown = [&](const test::AskedMessage&) { told_while_locked = !w.main.isEnabled(); };
   bool applied = false, locked_meanwhile = false;
   const bool ok = w.link.read([&](const ReadBuffer& rb) {
     applied = true;
@@ -58,6 +60,7 @@ TEST(ReadCommand, SuccessAppliesWhileTheWindowIsLockedThenTellsTheUser) {
   EXPECT_TRUE(ok);
   EXPECT_TRUE(applied);
   EXPECT_TRUE(locked_meanwhile);
+  EXPECT_TRUE(told_while_locked) << "a read's success is its last step before the unlock";
   EXPECT_TRUE(w.main.isEnabled());
   ASSERT_EQ(prompts.messages.size(), 1u);
   expect_message(prompts.messages[0], link_text::kReadDone);
@@ -176,7 +179,15 @@ TEST(WriteCommand, SuccessIsToldAfterTheWindowIsUnlocked) {
   ScriptedPrompter prompts;
   Window w;
   w.ports({{1, sim.path()}});
+  w.main.show();
+  bool told_while_free = false, progress_gone = false;
+  prompts.while_shown = [&](const test::AskedMessage&) {
+    told_while_free = w.main.isEnabled();
+    progress_gone = !w.link.progress().isVisible();
+  };
   EXPECT_TRUE(w.link.write(new_blok(1)));
+  EXPECT_TRUE(told_while_free);
+  EXPECT_TRUE(progress_gone);
   ASSERT_EQ(prompts.messages.size(), 1u);
   expect_message(prompts.messages[0], link_text::kWriteDone);
   EXPECT_EQ(prompts.messages[0].text, QStringLiteral("Запись данных успешно завершена."));
