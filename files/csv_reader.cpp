@@ -28,7 +28,7 @@ ReadResult read_csv(std::string_view text) {
       std::string cell;
       const int column = static_cast<int>(row.cells.size()) + 1;
       std::size_t lead = i;
-      while (lead < text.size() && (text[lead] == ' ' || text[lead] == '\t')) ++lead;
+      while (lead < text.size() && (text[lead] == ' ' || (text[lead] == '\t' && sep != '\t'))) ++lead;
       if (lead < text.size() && text[lead] == '"') {
         const int quote_line = line;
         i = lead + 1;

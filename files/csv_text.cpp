@@ -91,7 +91,7 @@ Text decode(std::string_view bytes) {
 const char* encoding_name(Encoding e) { return e == Encoding::utf8 ? "UTF-8" : "Windows-1251"; }
 
 char sniff_separator(std::string_view text) {
-  int commas = 0, semicolons = 0;
+  int commas = 0, semicolons = 0, tabs = 0;
   bool quoted = false;
   for (char c : text) {
     if (c == '"') quoted = !quoted;
@@ -99,7 +99,10 @@ char sniff_separator(std::string_view text) {
     if (c == '\n' || c == '\r') break;
     if (c == ',') ++commas;
     if (c == ';') ++semicolons;
+    if (c == '\t') ++tabs;
   }
+  // Cells copied from a spreadsheet come to the clipboard separated by tabs.
+  if (tabs > commas && tabs > semicolons) return '\t';
   return semicolons > commas ? ';' : ',';
 }
 

@@ -20,7 +20,8 @@ Text decode(std::string_view bytes);
 // "UTF-8" or "Windows-1251".
 const char* encoding_name(Encoding e);
 
-// ';' when the first line (outside quotes) has more semicolons than commas, else ','.
+// The first line's (outside quotes) commonest of tab, ';' and ',': a tab when it beats both, ';' when
+// it beats ',', else ','.
 char sniff_separator(std::string_view text);
 
 bool valid_utf8(std::string_view s);

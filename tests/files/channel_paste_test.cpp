@@ -61,5 +61,29 @@ TEST(ChannelPaste, RowsOfACHIRPListFillOnlyTheChannelsTheyReach) {
   EXPECT_FALSE(paste_rows(text, base, 16).ok);    // two rows do not fit below channel 16
 }
 
+TEST(ChannelPaste, CellsCopiedFromASpreadsheetComeSeparatedByTabs) {
+  // Our own table, header and one row, as a spreadsheet puts it on the clipboard.
+  const std::string ours =
+      "№\tКанал выключен\tЗапрет передачи\tЧастота ПРМ (МГц)\tСубтон ПРМ\tЧастота ПРД (МГц)\tСубтон ПРД\t"
+      "Сдвиг частоты\tШирина канала\tСканирование\tЗапрет передачи на занятом канале\n"
+      "3\tno\tno\t150.000000\toff\t150.000000\toff\ton\t12.5\ton\toff\n";
+  const CsvImport r = paste_rows(ours, new_blok(1), 9);
+  ASSERT_TRUE(r.ok) << (r.errors.empty() ? "" : r.errors[0].message);
+  EXPECT_EQ(r.channels, 1);
+  EXPECT_EQ(r.blok[24 * 8 + 18], 0x03);
+
+  // A CHIRP list: empty cells, and a quoted name holding a tab right after one.
+  const std::string chirp =
+      "Location\tName\tFrequency\tDuplex\tOffset\tTone\trToneFreq\tcToneFreq\tDtcsCode\tDtcsPolarity\tMode\tTStep"
+      "\tSkip\tComment\n"
+      "1\tPMR1\t446.006250\t\t0.000000\t\t88.5\t88.5\t023\tNN\tNFM\t6.25\t\t\"a\tb\"\n";
+  const Blok base = new_blok(3);
+  const CsvImport c = paste_rows(chirp, base, 16);
+  ASSERT_TRUE(c.ok) << (c.errors.empty() ? "" : c.errors[0].message);
+  EXPECT_EQ(c.channels, 1);
+  EXPECT_EQ(c.blok[24 * 15 + 18] & 0x01, 0x01);  // NFM: 12,5 kHz
+  EXPECT_NE(channel_data(c.blok, 16), channel_data(base, 16));
+}
+
 }  // namespace
 }  // namespace tirel
