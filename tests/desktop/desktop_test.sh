@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The program on a real X11 desktop: Xvfb with the openbox window manager. The window keeps its
 # place over start/close cycles, comes back on screen from a position off every screen, and the
-# progress window of a write belongs to the main window.
-# Usage: desktop_test.sh PROGRAM SIMULATOR
+# progress window of a write belongs to the main window, and a file handed to a second copy opens
+# in the running one.
+# Usage: desktop_test.sh PROGRAM SIMULATOR CLI
 set -uo pipefail
 program=$(readlink -f "$1")
 sim=$(readlink -f "$2")
+cli=$(readlink -f "$3")
 for tool in Xvfb openbox xprop xwininfo wmctrl xdotool; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (./dev installs it)" >&2; exit 1; }
 done
@@ -125,6 +127,19 @@ read -r fx fy fw fh < <(frame_of "$main_window")
 check "pulled onto the screen (frame $fx,$fy ${fw}x$fh)" \
   test "$fx" -ge 0 -a "$fy" -ge 0 -a $((fx + fw)) -le 1280 -a $((fy + fh)) -le 1024
 close_program
+
+# --- A second copy started with a file hands it to the running one and ends; the running copy
+# opens it, so the file is among its recent files when it closes.
+handover=$scratch/handover
+mkdir "$handover"
+"$cli" new --band 3 -o "$handover/handed.t12"
+start_program "$handover"
+(cd "$handover" && timeout 10 "$program" "$handover/handed.t12")
+check "the second copy hands the file over and ends with 0" test $? -eq 0
+check "only the first copy has a window" test "$(wmctrl -l | grep -c 'Тирель-12')" -eq 1
+sleep 0.5
+close_program
+check "the running copy opened the handed file" grep -qa "$handover/handed.t12" "$handover/config.ini"
 
 # --- During a write to the simulated radio the progress window belongs to the main window.
 radio=$scratch/radio
